@@ -67,8 +67,8 @@ Actieuitkomst Inpakken(Gebruikersdialoog& dialoog, const std::string& gekozenBro
         }
         VerwijderBestand(doel);
     }
-    return {Afloop::uitgevoerd,
-            InpakkenBestand(dialoog, bron, doel, voorVerzending, soort->kenmerk, soort->stukPatroon)};
+    return {Afloop::uitgevoerd, InpakkenBestand(dialoog, bron, doel, voorVerzending, soort->kenmerk,
+                                                soort->stukPatroon)};
 }
 
 }  // namespace zegelaar
