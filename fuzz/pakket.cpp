@@ -103,7 +103,10 @@ bool Pakket::Schrijf(const std::uint8_t* data, std::size_t grootte) {
         static_cast<std::uint32_t>(data[3]) << 16 | static_cast<std::uint32_t>(data[4]) << 24);
     const Kopbytes kopbytes = CodeerKop(kop);
 
-    std::vector<unsigned char> alles(kopbytes.begin(), kopbytes.end());
+    // Buffers of more than a block are kept from one input to the next: fresh ones would
+    // cost more page faults than the engine's own work.
+    std::vector<unsigned char>& alles = alles_;
+    alles.assign(kopbytes.begin(), kopbytes.end());
     if (keuzes_.metAanloop) {
         alles.insert(alles.end(), Aanloop().begin(), Aanloop().end());
     }
@@ -111,7 +114,7 @@ bool Pakket::Schrijf(const std::uint8_t* data, std::size_t grootte) {
 
     const std::string basis = (fs::path(map_) / "pak.pbl").string();
     std::size_t bereikbaar = alles.size();
-    verwachting_ = {};
+    verwachting_.onleesbaarStuk = false;
     if (!keuzes_.stukken) {
         bron_ = basis + std::string(soort.ingepakteExtensie);
         SchrijfBestand(bron_, alles.data(), alles.size());
@@ -137,33 +140,30 @@ bool Pakket::Schrijf(const std::uint8_t* data, std::size_t grootte) {
             SchrijfBestand(stuk, alles.data() + begin, lengte);
         }
     }
-    const std::vector<unsigned char> stroom(
-        alles.begin() + kopGrootte, alles.begin() + static_cast<std::ptrdiff_t>(bereikbaar));
-    const bool onleesbaar = verwachting_.onleesbaarStuk;
-    verwachting_ = Bereken(stroom);
-    verwachting_.onleesbaarStuk = onleesbaar;
+    Bereken(alles.data() + kopGrootte, bereikbaar - kopGrootte);
     return true;
 }
 
-Verwachting Pakket::Bereken(const std::vector<unsigned char>& stroom) const {
-    Verwachting v;
+void Pakket::Bereken(const unsigned char* stroom, std::size_t lengte) {
+    Verwachting& v = verwachting_;
+    v.uitvoer.clear();
     z_stream s{};
     if (inflateInit(&s) != Z_OK) {
         std::abort();
     }
-    std::vector<unsigned char> uit(1 << 16);
-    s.next_in = const_cast<unsigned char*>(stroom.data());
-    s.avail_in = static_cast<uInt>(stroom.size());
+    s.next_in = const_cast<unsigned char*>(stroom);
+    s.avail_in = static_cast<uInt>(lengte);
     int r;
     do {
-        s.next_out = uit.data();
-        s.avail_out = static_cast<uInt>(uit.size());
+        const std::size_t klaar = v.uitvoer.size();
+        v.uitvoer.resize(klaar + (1 << 16));
+        s.next_out = v.uitvoer.data() + klaar;
+        s.avail_out = 1 << 16;
         r = inflate(&s, Z_NO_FLUSH);
-        v.uitvoer.insert(v.uitvoer.end(), uit.begin(), uit.end() - s.avail_out);
+        v.uitvoer.resize(v.uitvoer.size() - s.avail_out);
     } while (r == Z_OK);
     v.streamKlaar = r == Z_STREAM_END;
     inflateEnd(&s);
-    return v;
 }
 
 bool Pakket::LeesDoel(std::vector<unsigned char>& inhoud) const {

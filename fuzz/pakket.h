@@ -58,7 +58,8 @@ class Pakket {
 
   private:
     void Ruim();
-    Verwachting Bereken(const std::vector<unsigned char>& stroom) const;
+    // What zlib makes of the stream bytes that the engine can reach.
+    void Bereken(const unsigned char* stroom, std::size_t lengte);
 
     std::string map_;
     std::string bron_;
@@ -66,6 +67,7 @@ class Pakket {
     Keuzes keuzes_;
     Verwachting verwachting_;
     std::vector<std::string> gemaakt_;
+    std::vector<unsigned char> alles_;
 };
 
 }  // namespace zegelaar::fuzz

@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t groo
 
     Eis(dialoog.wachtcursors == 0 && !dialoog.venstersOpen);
     Eis(dialoog.laagstePositie >= 0);
-    std::vector<unsigned char> inhoud;
+    static std::vector<unsigned char> inhoud;
     const bool doelBestaat = pakket.LeesDoel(inhoud);
     if (resultaat == uitpakGelukt) {
         Eis(v.streamKlaar && dialoog.meldingen == 0);
