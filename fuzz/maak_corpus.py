@@ -17,6 +17,9 @@ def schrijf(doel, naam, inhoud):
     os.makedirs(map_, exist_ok=True)
     with open(os.path.join(map_, naam), "wb") as f:
         f.write(inhoud)
+    if doel == "uitpakken_fuzz":
+        schrijf("controleer_fuzz", naam, inhoud)
+        schrijf("controleer_fuzz", naam + "-eerlijk", bytes([inhoud[0] | 0x80]) + inhoud[1:])
 
 
 def kop(kenmerk, voor_verzending=0, versie=2, woord=0, grootte=0):
@@ -56,6 +59,8 @@ def naam_seeds():
 
 
 def uitpak_seeds():
+    """Seeds for the unpack target; the check target gets each of them with an honest
+    header (bit 7) as well."""
     tekst = b"<auditfile>" + b"regel 1;boeking;100,00\n" * 40 + b"</auditfile>\n"
     stroom = zlib.compress(tekst, 8)
     grootte = struct.pack("<I", len(tekst))

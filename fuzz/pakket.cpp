@@ -92,7 +92,8 @@ bool Pakket::Schrijf(const std::uint8_t* data, std::size_t grootte) {
     keuzes_.metAanloop = aanloop >= 5;
     keuzes_.laatsteWeg = aanloop == 6;
     keuzes_.laatsteIsMap = aanloop == 7;
-    keuzes_.soort = data[0] >> 4;
+    keuzes_.soort = (data[0] >> 4) & 7;
+    keuzes_.eerlijk = (data[0] & 0x80) != 0;
     const Auditfilesoort& soort = Soort(keuzes_.soort);
 
     InpakKop kop;
@@ -101,46 +102,52 @@ bool Pakket::Schrijf(const std::uint8_t* data, std::size_t grootte) {
     kop.bronGrootte = static_cast<std::int32_t>(
         static_cast<std::uint32_t>(data[1]) | static_cast<std::uint32_t>(data[2]) << 8 |
         static_cast<std::uint32_t>(data[3]) << 16 | static_cast<std::uint32_t>(data[4]) << 24);
-    const Kopbytes kopbytes = CodeerKop(kop);
 
     // Buffers of more than a block are kept from one input to the next: fresh ones would
     // cost more page faults than the engine's own work.
     std::vector<unsigned char>& alles = alles_;
-    alles.assign(kopbytes.begin(), kopbytes.end());
+    alles.assign(kopGrootte, 0);
     if (keuzes_.metAanloop) {
         alles.insert(alles.end(), Aanloop().begin(), Aanloop().end());
     }
     alles.insert(alles.end(), data + 5, data + grootte);
 
+    // A missing or unreadable last piece hides its bytes from every reader.
+    const std::size_t aantal = keuzes_.stukken ? (alles.size() + blokGrootte - 1) / blokGrootte : 1;
+    const bool laatsteAnders = aantal > 1 && (keuzes_.laatsteWeg || keuzes_.laatsteIsMap);
+    const std::size_t bereikbaar = laatsteAnders ? (aantal - 1) * blokGrootte : alles.size();
+    Bereken(alles.data() + kopGrootte, bereikbaar - kopGrootte);
+    verwachting_.onleesbaarStuk = laatsteAnders && !keuzes_.laatsteWeg;
+    if (keuzes_.eerlijk) {
+        kop.adler32 = static_cast<std::uint32_t>(adler32_z(
+            adler32(0, nullptr, 0), verwachting_.uitvoer.data(), verwachting_.uitvoer.size()));
+        kop.totaalIn = static_cast<std::uint32_t>(verwachting_.uitvoer.size());
+        kop.totaalUit = static_cast<std::uint32_t>(verwachting_.ingelezen);
+    }
+    const Kopbytes kopbytes = CodeerKop(kop);
+    std::copy(kopbytes.begin(), kopbytes.end(), alles.begin());
+
     const std::string basis = (fs::path(map_) / "pak.pbl").string();
-    std::size_t bereikbaar = alles.size();
-    verwachting_.onleesbaarStuk = false;
     if (!keuzes_.stukken) {
         bron_ = basis + std::string(soort.ingepakteExtensie);
         SchrijfBestand(bron_, alles.data(), alles.size());
         gemaakt_.push_back(bron_);
-    } else {
-        bron_ = basis + std::string(soort.eersteStukExtensie);
-        const std::size_t aantal = (alles.size() + blokGrootte - 1) / blokGrootte;
-        for (std::size_t n = 0; n < aantal; ++n) {
-            const std::string stuk =
-                DiskettestukNaam(bron_, soort.stukPatroon, static_cast<std::uint32_t>(n));
-            const std::size_t begin = n * blokGrootte;
-            const std::size_t lengte = std::min(blokGrootte, alles.size() - begin);
-            gemaakt_.push_back(stuk);
-            const bool laatste = n + 1 == aantal && n > 0;
-            if (laatste && (keuzes_.laatsteWeg || keuzes_.laatsteIsMap)) {
-                bereikbaar = begin;
-                if (!keuzes_.laatsteWeg) {
-                    fs::create_directory(stuk);
-                    verwachting_.onleesbaarStuk = true;
-                }
-                break;
-            }
-            SchrijfBestand(stuk, alles.data() + begin, lengte);
-        }
+        return true;
     }
-    Bereken(alles.data() + kopGrootte, bereikbaar - kopGrootte);
+    bron_ = basis + std::string(soort.eersteStukExtensie);
+    for (std::size_t n = 0; n < aantal; ++n) {
+        const std::string stuk =
+            DiskettestukNaam(bron_, soort.stukPatroon, static_cast<std::uint32_t>(n));
+        gemaakt_.push_back(stuk);
+        const std::size_t begin = n * blokGrootte;
+        if (begin >= bereikbaar) {
+            if (verwachting_.onleesbaarStuk) {
+                fs::create_directory(stuk);
+            }
+            break;
+        }
+        SchrijfBestand(stuk, alles.data() + begin, std::min(blokGrootte, alles.size() - begin));
+    }
     return true;
 }
 
@@ -163,6 +170,8 @@ void Pakket::Bereken(const unsigned char* stroom, std::size_t lengte) {
         v.uitvoer.resize(v.uitvoer.size() - s.avail_out);
     } while (r == Z_OK);
     v.streamKlaar = r == Z_STREAM_END;
+    v.ingelezen = s.total_in;
+    v.bereikbaar = lengte;
     inflateEnd(&s);
 }
 

@@ -3,7 +3,8 @@
 // unpack of those bytes gives. Shared by the targets that read packed files.
 //
 // Input layout: byte 0 holds the choices below (bit 0 pieces, bits 1 to 3 the lead-in and
-// what happens to the last piece, bits 4 to 7 the kind), bytes 1 to 4 the header's
+// what happens to the last piece, bits 4 to 6 the kind, bit 7 an honest header), bytes 1 to
+// 4 the header's
 // bronGrootte (little-endian), and the rest is the compressed data after the header. With
 // `metAanloop`
 // the data starts with a fixed zlib header and stored blocks of a little over one block in
@@ -23,12 +24,15 @@ struct Keuzes {
     bool laatsteWeg = false;    // the last piece of a set of two or more is missing
     bool laatsteIsMap = false;  // the last piece of a set of two or more is a folder
     int soort = 0;              // index among the kinds that can be unpacked
+    bool eerlijk = false;       // the header's checksum and counts match the stream
 };
 
 // What zlib makes of the bytes that the engine can reach.
 struct Verwachting {
     bool streamKlaar = false;            // the stream ends within the reachable bytes
     std::vector<unsigned char> uitvoer;  // inflated up to the end or the first error
+    std::uint64_t ingelezen = 0;         // stream bytes consumed up to there
+    std::uint64_t bereikbaar = 0;        // stream bytes that a reader can reach
     bool onleesbaarStuk = false;         // a piece exists that cannot be opened
 };
 
