@@ -19,12 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Auditfilesoort& Soort(int index) {
-    static constexpr const Auditfilesoort* verwerkbaar[] = {
-        &KlassiekFinancieel, &XmlFinancieel, &Salaris, &Afrekensystemen, &Woningcorporaties};
-    return *verwerkbaar[index % 5];
-}
-
 // A zlib header and non-final stored blocks holding a little more than one block of data.
 const std::vector<unsigned char>& Aanloop() {
     static const std::vector<unsigned char> aanloop = [] {
@@ -56,6 +50,12 @@ void SchrijfBestand(const std::string& pad, const unsigned char* data, std::size
 }
 
 }  // namespace
+
+const Auditfilesoort& VerwerkbareSoort(int index) {
+    static constexpr const Auditfilesoort* verwerkbaar[] = {
+        &KlassiekFinancieel, &XmlFinancieel, &Salaris, &Afrekensystemen, &Woningcorporaties};
+    return *verwerkbaar[index % 5];
+}
 
 Pakket::Pakket() {
     std::string sjabloon = (fs::temp_directory_path() / "zegelaar-fuzz-XXXXXX").string();
@@ -94,7 +94,7 @@ bool Pakket::Schrijf(const std::uint8_t* data, std::size_t grootte) {
     keuzes_.laatsteIsMap = aanloop == 7;
     keuzes_.soort = (data[0] >> 4) & 7;
     keuzes_.eerlijk = (data[0] & 0x80) != 0;
-    const Auditfilesoort& soort = Soort(keuzes_.soort);
+    const Auditfilesoort& soort = VerwerkbareSoort(keuzes_.soort);
 
     InpakKop kop;
     std::copy(soort.kenmerk.begin(), soort.kenmerk.end(), kop.kenmerk.begin());

@@ -4,17 +4,17 @@
 //
 // Input layout: byte 0 holds the choices below (bit 0 pieces, bits 1 to 3 the lead-in and
 // what happens to the last piece, bits 4 to 6 the kind, bit 7 an honest header), bytes 1 to
-// 4 the header's
-// bronGrootte (little-endian), and the rest is the compressed data after the header. With
-// `metAanloop`
-// the data starts with a fixed zlib header and stored blocks of a little over one block in
-// all, so that the input continues a stream that already spans two pieces; without it the
-// input is the whole stream.
+// 4 the header's bronGrootte (little-endian), and the rest is the compressed data after the
+// header. With `metAanloop` the data starts with a fixed zlib header and stored blocks of a
+// little over one block in all, so that the input continues a stream that already spans two
+// pieces; without it the input is the whole stream.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "auditfilesoort.h"
 
 namespace zegelaar::fuzz {
 
@@ -35,6 +35,9 @@ struct Verwachting {
     std::uint64_t bereikbaar = 0;        // stream bytes that a reader can reach
     bool onleesbaarStuk = false;         // a piece exists that cannot be opened
 };
+
+// The kind that `Keuzes::soort` names: one of the five that can be packed and unpacked.
+const Auditfilesoort& VerwerkbareSoort(int index);
 
 // The byte of the lead-in at position i; the seed generator knows the same rule.
 constexpr unsigned char AanloopByte(std::uint64_t i) {

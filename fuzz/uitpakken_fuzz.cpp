@@ -22,12 +22,6 @@ void Eis(bool voorwaarde) {
     }
 }
 
-const Auditfilesoort& Soort(int index) {
-    static constexpr const Auditfilesoort* verwerkbaar[] = {
-        &KlassiekFinancieel, &XmlFinancieel, &Salaris, &Afrekensystemen, &Woningcorporaties};
-    return *verwerkbaar[index % 5];
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
@@ -40,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t groo
     if (!pakket.Schrijf(data, grootte)) {
         return 0;
     }
-    const Auditfilesoort& soort = Soort(pakket.keuzes().soort);
+    const Auditfilesoort& soort = fuzz::VerwerkbareSoort(pakket.keuzes().soort);
     fuzz::StilleDialoog dialoog;
     const int resultaat =
         UitpakkenBestand(dialoog, pakket.bron(), pakket.doel(), soort.kenmerk,
