@@ -150,8 +150,10 @@ TEST(Groot, BronVanMeerDan4GiBHeenEnTerug) {
     // allocator and the stream buffers.
     EXPECT_LE(groot.piekKiB, klein.piekKiB + 512);
 
+    // Left on disk: the source as it was, the packed file and the unpacked copy.
     const Controlesom bron = Som(map / "groot.xaf");
     const Controlesom terug = Som(map / "groot2.xaf");
+    EXPECT_EQ(bron.lengte, grootte);
     EXPECT_EQ(terug.lengte, grootte);
     EXPECT_EQ(terug.crc, bron.crc);
 
