@@ -1,14 +1,10 @@
 // Sources that change or fail under the engines: an audit file that shrinks while it is
-// packed, one that is a pipe, and diskette pieces that exist but cannot be read.
+// packed, and diskette pieces that exist but cannot be read.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <thread>
 
 #include "auditfilesoort.h"
 #include "blok.h"
@@ -71,38 +67,6 @@ TEST(KrimpendeBron, KopTeltWatGelezenIs) {
         // Left on disk: the shrunken source, the packed file of what was read, its unpacking.
         EXPECT_EQ(fs::file_size(map / "boek.xaf"), tot);
     }
-}
-
-// A pipe has no size: the header says 0 bytes, counts what came through, and the progress
-// stays within its range.
-TEST(KrimpendeBron, PijpAlsBron) {
-    test::Werkmap map;
-    ASSERT_EQ(mkfifo((map / "pijp.xaf").c_str(), 0600), 0);
-    const Bytes bron = test::Tekstgegevens(3000000, 9);
-    std::thread schrijver([&] {
-        std::FILE* f = std::fopen((map / "pijp.xaf").c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fwrite(bron.data(), 1, bron.size(), f);
-        std::fclose(f);
-    });
-    test::Scriptdialoog dialoog;
-    const int resultaat = Pak(dialoog, map / "pijp.xaf", map / "pijp.pbl.xfc");
-    schrijver.join();
-    ASSERT_EQ(resultaat, 0);
-    const Bytes ingepakt = test::Lees(map / "pijp.pbl.xfc");
-    const InpakKop kop = DecodeerKop(ingepakt.data());
-    EXPECT_EQ(kop.bronGrootte, 0);
-    // A block read from a pipe waits for the whole block or the writer's end.
-    EXPECT_EQ(kop.totaalIn, bron.size());
-    for (const std::int32_t positie : dialoog.posities) {
-        EXPECT_GE(positie, 0);
-        EXPECT_LE(positie, 100);
-    }
-    test::Scriptdialoog uit;
-    EXPECT_EQ(PakUit(uit, map / "pijp.pbl.xfc", map / "terug.xaf"), 0);
-    const Bytes terug = test::Lees(map / "terug.xaf");
-    EXPECT_EQ(terug.size(), kop.totaalIn);
-    EXPECT_EQ(terug, Bytes(bron.begin(), bron.begin() + static_cast<std::ptrdiff_t>(terug.size())));
 }
 
 // Piece 1 of a set of three is replaced by something that is there but gives no data. The
