@@ -1,0 +1,33 @@
+// The main window: the sheet with the pack and unpack tabs, the program icon, the about item of
+// the system menu and "Sluiten", which ends the program.
+#pragma once
+
+#include "dialooginpakken.h"
+#include "dialooguitpakken.h"
+#include "platform/dialog.h"
+#include "platform/propertysheet.h"
+
+class CDialoogHoofd : public CDialog {
+  public:
+    explicit CDialoogHoofd(CWnd* ouder = nullptr);
+
+    // For a test that drives the pages of this window.
+    CDialoogInpakken& PaginaInpakken() { return paginaInpakken; }
+    CDialoogUitpakken& PaginaUitpakken() { return paginaUitpakken; }
+    CPropertySheet& Tabbladen() { return tabbladen; }
+
+  protected:
+    BOOL OnInitDialog() override;
+
+  private:
+    void OnSysCommand(UINT opdracht, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+
+    HICON pictogram;  // shared resource icon, never destroyed
+    CPropertySheet tabbladen;
+    CDialoogInpakken paginaInpakken;
+    CDialoogUitpakken paginaUitpakken;
+
+    DECLARE_MESSAGE_MAP()
+};
