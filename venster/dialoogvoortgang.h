@@ -6,9 +6,12 @@
 #include <cstdint>
 #include <string>
 
-#include "gebruikersdialoog.h"
+// The layer first: it takes back the system headers' SetWindowText macro, which would rename
+// the dialogue's operation of that name.
 #include "platform/dialog.h"
 #include "platform/progressctrl.h"
+
+#include "gebruikersdialoog.h"
 
 class CDialoogVoortgang : public CDialog, public zegelaar::Voortgangsvenster {
   public:

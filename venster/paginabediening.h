@@ -2,8 +2,9 @@
 // enabling rule.
 #pragma once
 
-#include <commdlg.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
 
 #include <initializer_list>
 #include <string>

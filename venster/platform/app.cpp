@@ -1,6 +1,7 @@
 // Start-up and the application-wide services of the layer.
 #include "app.h"
 
+// After windows.h (through app.h), which it needs.
 #include <commctrl.h>
 
 #include <vector>

@@ -2,8 +2,9 @@
 // message boxes, and the seams through which tests answer message boxes and file dialogs.
 #pragma once
 
-#include <commdlg.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
 
 #include <functional>
 #include <string>

@@ -1,8 +1,9 @@
 // The system's open and save dialogs, with filter lists written as "text|patterns|...||".
 #pragma once
 
-#include <commdlg.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
 
 #include <string>
 #include <vector>

@@ -1,9 +1,9 @@
 // A progress bar control, through its window messages.
 #pragma once
 
-#include <commctrl.h>
-
 #include "wnd.h"
+// After windows.h (through wnd.h), which it needs.
+#include <commctrl.h>
 
 class CProgressCtrl : public CWnd {
   public:

@@ -2,8 +2,9 @@
 // dialogs from templates with their own page procedure.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 #include <vector>
 
