@@ -156,11 +156,9 @@ void VerdwenenBronEnOnleesbareKeuze(ToetsToepassing& t) {
     CHECK(t.NeemBerichten().empty());
 }
 
-const char* const vraagVervangen = "Het bestand\n%s\nbestaat al.\n\nMoet dit vervangen worden?";
-
+// The question before an existing target is replaced, with its path.
 std::string Vraag(const std::string& pad) {
-    std::string tekst = vraagVervangen;
-    return tekst.replace(tekst.find("%s"), 2, pad);
+    return "Het bestand\n" + pad + "\nbestaat al.\n\nMoet dit vervangen worden?";
 }
 
 void BestaandDoelEerstGevraagd(ToetsToepassing& t) {
