@@ -16,31 +16,16 @@
 #include "tekst.h"
 #include "toeval.h"
 #include "zelfdebestand.h"
+#include "zlibstroom.h"
 
 namespace zegelaar {
 
 namespace {
 
-constexpr const char* meldingBronNietOpen = "Bronbestand kan niet geopend worden om te lezen.";
 constexpr const char* meldingDoelNietOpen = "Doelbestand kan niet geopend worden.";
-constexpr const char* meldingGeenBuffers = "Onvoldoende geheugen voor tijdelijke buffers";
 constexpr const char* meldingInitFout = "fout bij deflateInit()";
-constexpr const char* meldingSchrijfFout = "Fout bij schrijven";
 constexpr const char* meldingCompressieFout = "Fout bij compressie";
 constexpr const char* titelInpakken = "Inpakken Auditfile";
-
-// Ends the compressor on every way out of the engine.
-struct Deflatestroom {
-    z_stream s{};
-    bool actief = false;
-    ~Deflatestroom() { Einde(); }
-    void Einde() {
-        if (actief) {
-            deflateEnd(&s);
-            actief = false;
-        }
-    }
-};
 
 InpakKop VoorlopigeKop(std::string_view kenmerk, bool voorVerzending, const Bestandsstatus& status,
                        Toeval& toeval) {
