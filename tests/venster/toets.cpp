@@ -1,6 +1,7 @@
 // Running the cases and counting them.
 #include "toets.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 
@@ -30,8 +31,13 @@ int VoerUit(const std::vector<Geval>& gevallen, int argc, char** argv) {
         }
         lopendGeval = geval.naam;
         mislukkingen = 0;
+        const auto begin = std::chrono::steady_clock::now();
         geval.uitvoeren();
-        std::printf("[%s] %s\n", mislukkingen == 0 ? "  OK  " : "FAILED", geval.naam);
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::steady_clock::now() - begin)
+                            .count();
+        std::printf("[%s] %s (%lld ms)\n", mislukkingen == 0 ? "  OK  " : "FAILED", geval.naam,
+                    static_cast<long long>(ms));
         std::fflush(stdout);
         (mislukkingen == 0 ? geslaagd : gezakt)++;
     }

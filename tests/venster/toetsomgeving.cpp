@@ -91,7 +91,7 @@ SluitenDrukker::SluitenDrukker(HWND hoofdvenster)
 
 void SluitenDrukker::Kijk() {
     HWND voortgang = ZoekDialoogMet(1003, "msctls_progress32");
-    if (!voortgang) {
+    if (!voortgang || voortgang == gedrukt_) {
         return;
     }
     if (!Ingeschakeld(voortgang, IDCANCEL)) {
@@ -101,6 +101,7 @@ void SluitenDrukker::Kijk() {
     gezien.push_back({Tekst(voortgang), Tekst(voortgang, 1005), Tekst(voortgang, 1004),
                       static_cast<int>(::SendDlgItemMessageA(voortgang, 1003, PBM_GETPOS, 0, 0)),
                       !::IsWindowEnabled(hoofdvenster_)});
+    gedrukt_ = voortgang;
     Klik(voortgang, IDCANCEL);
 }
 

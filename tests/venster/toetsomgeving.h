@@ -82,6 +82,7 @@ class SluitenDrukker {
   private:
     void Kijk();
     HWND hoofdvenster_;
+    HWND gedrukt_ = nullptr;  // pressed already; one press per window, as a user would
     Bediener bediener_;
 };
 
