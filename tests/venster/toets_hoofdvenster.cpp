@@ -86,6 +86,25 @@ void TabsEnPictogram(ToetsToepassing& t) {
     CHECK_EQ(groot, ::SendMessageA(o.hoofd.m_hWnd, WM_QUERYDRAGICON, 0, 0));
 }
 
+void WachtcursorNestEnBlijft(ToetsToepassing& t) {
+    Hoofdvensteropstelling o(t);
+    HCURSOR wachten = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514) /* IDC_WAIT */);
+    auto muisBeweegt = [&] {
+        ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512) /* IDC_ARROW */));
+        ::SendMessageA(o.hoofd.m_hWnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(o.hoofd.m_hWnd),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    };
+    t.BeginWaitCursor();
+    t.BeginWaitCursor();
+    CHECK_EQ(wachten, ::GetCursor());
+    t.EndWaitCursor();
+    CHECK_EQ(wachten, muisBeweegt());
+    t.EndWaitCursor();
+    CHECK(::GetCursor() != wachten);
+    CHECK(muisBeweegt() != wachten);
+}
+
 // Sends a system command and reports what the user would have seen of an about box meanwhile.
 struct OverGezien {
     int keer = 0;
@@ -176,6 +195,7 @@ std::vector<toets::Geval> HoofdvensterGevallen(ToetsToepassing& t) {
     return {
         {"hoofdvenster: systeemmenu krijgt over-item", [&] { SysteemmenuKrijgtOverItem(t); }},
         {"hoofdvenster: tabs en pictogram", [&] { TabsEnPictogram(t); }},
+        {"hoofdvenster: wachtcursor nest en blijft", [&] { WachtcursorNestEnBlijft(t); }},
         {"hoofdvenster: over-venster uit systeemmenu", [&] { OverVensterUitSysteemmenu(t); }},
         {"hoofdvenster: eindigt op sluiten, sluitvak, Alt+F4", [&] { HoofdvensterEindigt(t); }},
     };

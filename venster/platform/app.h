@@ -32,8 +32,10 @@ class CWinApp : public CCmdTarget {
     // Opens the help file beside the program (its path with ".HLP"); for ID_HELP rows.
     void OnHelp();
 
+    // Busy pointer between the two, nesting; the layer's windows keep it while the mouse moves.
     void BeginWaitCursor();
     void EndWaitCursor();
+    bool IsWaitCursorShown() const { return waitCount_ > 0; }
 
     // Sets instance handle and name; called once before InitInstance.
     void Initialize(HINSTANCE instance);

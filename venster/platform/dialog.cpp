@@ -115,6 +115,11 @@ INT_PTR CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         m_hWnd = nullptr;
         return FALSE;
     }
+    if (message == WM_SETCURSOR && AfxGetApp() && AfxGetApp()->IsWaitCursorShown()) {
+        ::SetCursor(::LoadCursorA(nullptr, MAKEINTRESOURCEA(32514) /* IDC_WAIT */));
+        ::SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
     m_defaultRequested = false;
     INT_PTR result = 0;
     bool handled = Dispatch(message, wParam, lParam, result);
