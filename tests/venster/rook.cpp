@@ -1,10 +1,13 @@
-// Starts the real Zegelaar.exe, waits for its main window, closes it as Alt+F4 does and checks
-// that the program ends. Usage: venster-rook <path of Zegelaar.exe>
+// Starts the real Zegelaar.exe twice, side by side and with an argument it must ignore, waits
+// for both main windows, closes them as Alt+F4 does and checks that both programs end with
+// status 0. Usage: venster-rook <path of Zegelaar.exe>
 #include <windows.h>
 
 #include <cstdio>
 
 namespace {
+
+constexpr int aantalKopieen = 2;
 
 struct Gezocht {
     DWORD proces;
@@ -25,8 +28,13 @@ BOOL CALLBACK Bekijk(HWND venster, LPARAM lParam) {
     return TRUE;
 }
 
+void Meld(const char* waarom) {
+    std::printf("FAILED: %s\n", waarom);
+}
+
 int Zak(const char* waarom) {
-    std::printf("FAILED: %s\n0 passed, 1 failed\n", waarom);
+    Meld(waarom);
+    std::printf("0 passed, 1 failed\n");
     return 1;
 }
 
@@ -36,37 +44,56 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         return Zak("no program given");
     }
-    STARTUPINFOA start{};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION proces{};
-    char opdracht[MAX_PATH + 64];
-    std::snprintf(opdracht, sizeof opdracht, "\"%s\" /genegeerd", argv[1]);
-    if (!::CreateProcessA(nullptr, opdracht, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
-                          &proces)) {
-        return Zak("program does not start");
+    PROCESS_INFORMATION processen[aantalKopieen]{};
+    Gezocht gezocht[aantalKopieen]{};
+    for (int i = 0; i < aantalKopieen; ++i) {
+        STARTUPINFOA start{};
+        start.cb = sizeof start;
+        char opdracht[MAX_PATH + 64];
+        std::snprintf(opdracht, sizeof opdracht, "\"%s\" /genegeerd", argv[1]);
+        if (!::CreateProcessA(nullptr, opdracht, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                              &start, &processen[i])) {
+            return Zak("program does not start");
+        }
+        gezocht[i].proces = processen[i].dwProcessId;
     }
-    Gezocht gezocht{proces.dwProcessId, nullptr};
-    for (int poging = 0; poging < 600 && !gezocht.venster; ++poging) {
+    int gevonden = 0;
+    for (int poging = 0; poging < 600 && gevonden < aantalKopieen; ++poging) {
         ::Sleep(100);
-        ::EnumWindows(Bekijk, reinterpret_cast<LPARAM>(&gezocht));
+        gevonden = 0;
+        for (Gezocht& g : gezocht) {
+            if (!g.venster) {
+                ::EnumWindows(Bekijk, reinterpret_cast<LPARAM>(&g));
+            }
+            gevonden += g.venster != nullptr;
+        }
     }
-    if (!gezocht.venster) {
-        ::TerminateProcess(proces.hProcess, 1);
-        return Zak("main window \"In- en uitpakken van Auditfiles\" not found within 60 s");
+    int fouten = 0;
+    if (gevonden < aantalKopieen) {
+        Meld("not every copy showed \"In- en uitpakken van Auditfiles\" within 60 s");
+        ++fouten;
     }
-    ::PostMessageA(gezocht.venster, WM_SYSCOMMAND, SC_CLOSE, 0);
-    if (::WaitForSingleObject(proces.hProcess, 30000) != WAIT_OBJECT_0) {
-        ::TerminateProcess(proces.hProcess, 1);
-        return Zak("program did not end after Alt+F4");
+    for (int i = 0; i < aantalKopieen; ++i) {
+        if (gezocht[i].venster) {
+            ::PostMessageA(gezocht[i].venster, WM_SYSCOMMAND, SC_CLOSE, 0);
+        }
+        DWORD afloop = 1;
+        if (::WaitForSingleObject(processen[i].hProcess, 30000) != WAIT_OBJECT_0) {
+            ::TerminateProcess(processen[i].hProcess, 1);
+        }
+        ::GetExitCodeProcess(processen[i].hProcess, &afloop);
+        ::CloseHandle(processen[i].hThread);
+        ::CloseHandle(processen[i].hProcess);
+        if (gezocht[i].venster && afloop != 0) {
+            Meld("a copy did not end with status 0 after Alt+F4");
+            ++fouten;
+        }
     }
-    DWORD afloop = 1;
-    ::GetExitCodeProcess(proces.hProcess, &afloop);
-    ::CloseHandle(proces.hThread);
-    ::CloseHandle(proces.hProcess);
-    if (afloop != 0) {
-        return Zak("program ended with a non-zero exit status");
+    if (fouten > 0) {
+        std::printf("0 passed, 1 failed\n");
+        return 1;
     }
-    std::printf("[  OK  ] Zegelaar.exe starts, shows its main window and ends on Alt+F4\n");
+    std::printf("[  OK  ] two copies of Zegelaar.exe show their main windows and end on Alt+F4\n");
     std::printf("1 passed, 0 failed\n");
     return 0;
 }

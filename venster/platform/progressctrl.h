@@ -16,5 +16,4 @@ class CProgressCtrl : public CWnd {
     int SetStep(int step) { return static_cast<int>(SendMessage(PBM_SETSTEP, step)); }
     // Returns the previous position.
     int SetPos(int position) { return static_cast<int>(SendMessage(PBM_SETPOS, position)); }
-    int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
 };
