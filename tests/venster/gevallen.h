@@ -11,3 +11,4 @@ std::vector<toets::Geval> InpakpaginaGevallen(ToetsToepassing& toepassing);
 std::vector<toets::Geval> UitpakpaginaGevallen(ToetsToepassing& toepassing);
 std::vector<toets::Geval> HoofdvensterGevallen(ToetsToepassing& toepassing);
 std::vector<toets::Geval> BronnenGevallen(ToetsToepassing& toepassing);
+std::vector<toets::Geval> SjablonenGevallen(ToetsToepassing& toepassing);

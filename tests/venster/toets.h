@@ -29,7 +29,9 @@ std::string Toon(const T& waarde) {
 }
 
 inline std::string Toon(const std::string& waarde) {
-    return "\"" + waarde + "\"";
+    std::string uit(1, '"');
+    uit.append(waarde).push_back('"');
+    return uit;
 }
 inline std::string Toon(const char* waarde) {
     return Toon(std::string(waarde));

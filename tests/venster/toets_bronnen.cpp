@@ -1,5 +1,5 @@
-// The resources as the program file carries them: dialog templates, languages, strings,
-// version and manifest, and the application's name.
+// The resources as the program file carries them: strings, icons, version and manifest, and
+// the application's name.
 #include <cstring>
 
 #include "bronnummers.h"
@@ -7,72 +7,6 @@
 #include "platform/app.h"
 
 namespace {
-
-struct Sjabloon {
-    DWORD stijl;
-    DWORD uitgebreid;
-    WORD aantal;
-    short x, y, cx, cy;
-};
-
-bool LeesSjabloon(int id, WORD taal, Sjabloon& sjabloon) {
-    HRSRC bron =
-        ::FindResourceExA(nullptr, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(id), taal);
-    if (!bron) {
-        return false;
-    }
-    const char* bytes = static_cast<const char*>(::LockResource(::LoadResource(nullptr, bron)));
-    std::memcpy(&sjabloon.stijl, bytes, 4);
-    std::memcpy(&sjabloon.uitgebreid, bytes + 4, 4);
-    std::memcpy(&sjabloon.aantal, bytes + 8, 2);
-    std::memcpy(&sjabloon.x, bytes + 10, 2);
-    std::memcpy(&sjabloon.y, bytes + 12, 2);
-    std::memcpy(&sjabloon.cx, bytes + 14, 2);
-    std::memcpy(&sjabloon.cy, bytes + 16, 2);
-    return true;
-}
-
-const WORD engels = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);
-const WORD nederlands = MAKELANGID(LANG_DUTCH, SUBLANG_DUTCH);
-
-struct Sjabloongeval {
-    int id;
-    WORD taal;
-    DWORD stijl;  // 0: not checked beyond being a child with a caption and DS_SETFONT
-    WORD aantal;
-    short cx, cy;
-};
-
-constexpr Sjabloongeval sjabloongevallen[] = {
-    {IDD_OVER, engels, 0x80C800C0, 5, 247, 188},  {IDD_VOORTGANG, engels, 0x90C000C0, 4, 186, 79},
-    {IDD_HOOFD, engels, 0x80C800C0, 1, 341, 157}, {IDD_INPAKKEN, nederlands, 0, 10, 320, 108},
-    {IDD_UITPAKKEN, nederlands, 0, 9, 320, 108},
-};
-
-void Dialoogsjablonen() {
-    for (const Sjabloongeval& g : sjabloongevallen) {
-        Sjabloon s{};
-        if (!LeesSjabloon(g.id, g.taal, s)) {
-            toets::Mislukt(__FILE__, __LINE__, "no template " + std::to_string(g.id));
-            continue;
-        }
-        if (g.stijl) {
-            CHECK_EQ(g.stijl, s.stijl);
-        } else {
-            CHECK_EQ(static_cast<DWORD>(WS_CHILD | WS_CAPTION | DS_SETFONT),
-                     s.stijl & (WS_CHILD | WS_CAPTION | DS_SETFONT | WS_POPUP));
-        }
-        CHECK_EQ(0, s.x);
-        CHECK_EQ(0, s.y);
-        CHECK_EQ(g.cx, s.cx);
-        CHECK_EQ(g.cy, s.cy);
-        CHECK_EQ(g.aantal, s.aantal);
-    }
-    // The pages exist in Dutch only.
-    Sjabloon s{};
-    CHECK(!LeesSjabloon(IDD_INPAKKEN, engels, s));
-    CHECK(!LeesSjabloon(IDD_UITPAKKEN, engels, s));
-}
 
 void TekstenEnNaam(ToetsToepassing& t) {
     CHECK_EQ(std::string("&Over Zegelaar..."), AfxLoadString(IDS_OVER_ZEGELAAR));
@@ -144,7 +78,6 @@ void Manifest() {
 
 std::vector<toets::Geval> BronnenGevallen(ToetsToepassing& t) {
     return {
-        {"bronnen: dialoogsjablonen", Dialoogsjablonen},
         {"bronnen: teksten en naam", [&] { TekstenEnNaam(t); }},
         {"bronnen: versie", Versie},
         {"bronnen: manifest", Manifest},

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
     ToetsToepassing toepassing;
     std::vector<toets::Geval> gevallen;
     for (auto groep : {VoortgangGevallen, InpakpaginaGevallen, UitpakpaginaGevallen,
-                       HoofdvensterGevallen, BronnenGevallen}) {
+                       HoofdvensterGevallen, BronnenGevallen, SjablonenGevallen}) {
         auto deel = groep(toepassing);
         gevallen.insert(gevallen.end(), deel.begin(), deel.end());
     }
