@@ -11,11 +11,6 @@ class CDialoogHoofd : public CDialog {
   public:
     explicit CDialoogHoofd(CWnd* ouder = nullptr);
 
-    // For a test that drives the pages of this window.
-    CDialoogInpakken& PaginaInpakken() { return paginaInpakken; }
-    CDialoogUitpakken& PaginaUitpakken() { return paginaUitpakken; }
-    CPropertySheet& Tabbladen() { return tabbladen; }
-
   protected:
     BOOL OnInitDialog() override;
 

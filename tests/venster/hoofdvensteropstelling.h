@@ -17,11 +17,13 @@ struct Hoofdvensteropstelling {
         hoofd.Create(IDD_HOOFD);
         toepassing.m_pMainWnd = &hoofd;
         ::ShowWindow(hoofd.m_hWnd, SW_SHOW);
-        // The sheet makes a page's window when its tab is first chosen.
+        // The main window's one child dialog is the sheet; it makes a page's window when its tab
+        // is first chosen.
+        blad = ::FindWindowExA(hoofd.m_hWnd, nullptr, MAKEINTATOM(0x8002) /* dialog */, nullptr);
         KiesTab(1);
         KiesTab(0);
-        inpakken = hoofd.PaginaInpakken().m_hWnd;
-        uitpakken = hoofd.PaginaUitpakken().m_hWnd;
+        inpakken = reinterpret_cast<HWND>(::SendMessageA(blad, PSM_INDEXTOHWND, 0, 0));
+        uitpakken = reinterpret_cast<HWND>(::SendMessageA(blad, PSM_INDEXTOHWND, 1, 0));
     }
     ~Hoofdvensteropstelling() {
         toepassing.m_pMainWnd = nullptr;
@@ -30,12 +32,13 @@ struct Hoofdvensteropstelling {
         toepassing.gekozenBestanden.clear();
     }
     void KiesTab(int tab) {
-        ::SendMessageA(hoofd.Tabbladen().m_hWnd, PSM_SETCURSEL, tab, 0);
+        ::SendMessageA(blad, PSM_SETCURSEL, tab, 0);
         Verwerk();
     }
 
     ToetsToepassing& toepassing;
     CDialoogHoofd hoofd;
+    HWND blad = nullptr;
     HWND inpakken = nullptr;
     HWND uitpakken = nullptr;
 };

@@ -52,7 +52,7 @@ void SysteemmenuKrijgtOverItem(ToetsToepassing& t) {
 
 void TabsEnPictogram(ToetsToepassing& t) {
     Hoofdvensteropstelling o(t);
-    HWND tabs = o.hoofd.Tabbladen().GetTabControl();
+    HWND tabs = reinterpret_cast<HWND>(::SendMessageA(o.blad, PSM_GETTABCONTROL, 0, 0));
     REQUIRE(tabs);
     CHECK_EQ(2, static_cast<int>(::SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)));
     const char* verwacht[] = {"Inpakken", "Uitpakken"};
@@ -67,7 +67,7 @@ void TabsEnPictogram(ToetsToepassing& t) {
     }
     CHECK_EQ(0, static_cast<int>(::SendMessageA(tabs, TCM_GETCURSEL, 0, 0)));
     // The sheet's own buttons are hidden; the sheet ends above "Sluiten".
-    HWND blad = o.hoofd.Tabbladen().m_hWnd;
+    HWND blad = o.blad;
     for (int knop : {IDOK, IDCANCEL, IDHELP}) {
         CHECK(!::GetDlgItem(blad, knop) || !::IsWindowVisible(::GetDlgItem(blad, knop)));
     }
