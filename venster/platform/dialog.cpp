@@ -9,7 +9,7 @@ void DDX_Control(CDataExchange* exchange, int id, CWnd& control) {
     control.m_hWnd = exchange->m_pDlgWnd->GetDlgItem(id);
 }
 
-CDialog::CDialog(UINT templateId, CWnd* parent) : m_pParentWnd(parent), m_nIDHelp(templateId) {}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_pParentWnd(parent), m_nIDTemplate(templateId) {}
 
 CDialog::~CDialog() {
     if (m_hWnd) {
@@ -34,7 +34,7 @@ INT_PTR CDialog::DoModal() {
         owner = GetSafeOwner(nullptr);
     }
     modal_ = true;
-    const INT_PTR result = ::DialogBoxParamA(app->m_hInstance, MAKEINTRESOURCEA(m_nIDHelp), owner,
+    const INT_PTR result = ::DialogBoxParamA(app->m_hInstance, MAKEINTRESOURCEA(m_nIDTemplate), owner,
                                              DialogProc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
@@ -42,7 +42,7 @@ INT_PTR CDialog::DoModal() {
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
     CWinApp* app = AfxGetApp();
-    m_nIDHelp = templateId;
+    m_nIDTemplate = templateId;
     m_pParentWnd = parent;
     HWND owner = parent ? parent->m_hWnd : (app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr);
     modal_ = false;

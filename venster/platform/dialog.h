@@ -44,7 +44,7 @@ class CDialog : public CWnd {
     // Takes the window into the object; called on WM_INITDIALOG.
     void Bind(HWND window);
 
-    UINT m_nIDHelp = 0;  // the template's resource number
+    UINT m_nIDTemplate = 0;  // the template's resource number
 
   private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -32,7 +32,7 @@ PROPSHEETPAGEA CPropertyPage::Description() {
     page.dwSize = sizeof page;
     page.dwFlags = PSP_DEFAULT;
     page.hInstance = AfxGetApp()->m_hInstance;
-    page.pszTemplate = MAKEINTRESOURCEA(m_nIDHelp);
+    page.pszTemplate = MAKEINTRESOURCEA(m_nIDTemplate);
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(this);
     return page;
