@@ -34,8 +34,8 @@ INT_PTR CDialog::DoModal() {
         owner = GetSafeOwner(nullptr);
     }
     modal_ = true;
-    const INT_PTR result = ::DialogBoxParamA(app->m_hInstance, MAKEINTRESOURCEA(m_nIDTemplate), owner,
-                                             DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result = ::DialogBoxParamA(app->m_hInstance, MAKEINTRESOURCEA(m_nIDTemplate),
+                                             owner, DialogProc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
 }
