@@ -18,23 +18,25 @@ struct Auditfilesoort {
     std::string_view kenmerk;      // exactly 12 characters
 };
 
-inline constexpr Auditfilesoort KlassiekFinancieel{"klassieke Auditfile financieel",
-                                                   ".adf", ".adc", ".ad0", ".ad%d", "ADC003POAIAA"};
-inline constexpr Auditfilesoort XmlFinancieel{"Auditfile financieel, XML",
-                                              ".xaf", ".xfc", ".xf0", ".xf%d", "AXC003POAIAA"};
+inline constexpr Auditfilesoort KlassiekFinancieel{
+    "klassieke Auditfile financieel", ".adf", ".adc", ".ad0", ".ad%d", "ADC003POAIAA"};
+inline constexpr Auditfilesoort XmlFinancieel{
+    "Auditfile financieel, XML", ".xaf", ".xfc", ".xf0", ".xf%d", "AXC003POAIAA"};
 inline constexpr Auditfilesoort Salaris{"Auditfile salaris", ".xas", ".xsc", ".xs0", ".xs%d",
                                         "ASC003POAIAA"};
 inline constexpr Auditfilesoort Voorraad{"Auditfile voorraad", ".xav", ".xvc", ".xv0", "", ""};
-inline constexpr Auditfilesoort Afrekensystemen{"Auditfile afrekensystemen",
-                                                ".xaa", ".xac", ".xa0", ".xa%d", "AAC003POAIAA"};
-inline constexpr Auditfilesoort Woningcorporaties{"Auditfile woningcorporaties",
-                                                  ".xaw", ".xwc", ".xw0", ".xw%d", "AAW003POAIAA"};
+inline constexpr Auditfilesoort Afrekensystemen{
+    "Auditfile afrekensystemen", ".xaa", ".xac", ".xa0", ".xa%d", "AAC003POAIAA"};
+inline constexpr Auditfilesoort Woningcorporaties{
+    "Auditfile woningcorporaties", ".xaw", ".xwc", ".xw0", ".xw%d", "AAW003POAIAA"};
 
 // All six kinds, always in this order.
 inline constexpr std::array<const Auditfilesoort*, 6> Auditfilesoorten{
     &KlassiekFinancieel, &XmlFinancieel, &Salaris, &Voorraad, &Afrekensystemen, &Woningcorporaties};
 
 // True for the kinds that can be packed and unpacked (all but stock).
-constexpr bool IsVerwerkbaar(const Auditfilesoort& soort) { return !soort.kenmerk.empty(); }
+constexpr bool IsVerwerkbaar(const Auditfilesoort& soort) {
+    return !soort.kenmerk.empty();
+}
 
 }  // namespace zegelaar

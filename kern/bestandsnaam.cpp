@@ -7,7 +7,9 @@ namespace zegelaar {
 
 namespace {
 
-bool IsSlash(char c) { return c == '\\' || c == '/'; }
+bool IsSlash(char c) {
+    return c == '\\' || c == '/';
+}
 
 }  // namespace
 

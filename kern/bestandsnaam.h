@@ -47,8 +47,7 @@ IngepaktGevonden ZoekSoortVanIngepakt(const std::string& pad);
 std::string PblRegel(const std::string& pad, bool voorVerzending);
 
 // Path of diskette piece n of a packed file (or of its first piece).
-std::string DiskettestukNaam(const std::string& pad, std::string_view stukPatroon,
-                             std::uint32_t n);
+std::string DiskettestukNaam(const std::string& pad, std::string_view stukPatroon, std::uint32_t n);
 
 // ASCII capitals to small letters; no other byte changes.
 std::string KleineLetters(std::string tekst);

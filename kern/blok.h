@@ -16,7 +16,9 @@ inline constexpr std::size_t blokGrootte = 1400000;
 using Blokbuffer = std::unique_ptr<unsigned char[]>;
 
 // A block-sized buffer, or null when memory runs out (reported by the caller, not thrown).
-inline Blokbuffer MaakBlokbuffer() { return Blokbuffer(new (std::nothrow) unsigned char[blokGrootte]); }
+inline Blokbuffer MaakBlokbuffer() {
+    return Blokbuffer(new (std::nothrow) unsigned char[blokGrootte]);
+}
 
 // Progress position of `gedaan` out of `totaal`: gedaan ÷ (totaal ÷ 100) as the engines have
 // always shown it (a 199-byte source can reach 199), computed in 64 bits. Below 100 bytes

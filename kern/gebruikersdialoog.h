@@ -10,7 +10,7 @@ namespace zegelaar {
 
 // The progress window of one engine step. All calls come from the engine's own thread.
 class Voortgangsvenster {
-public:
+  public:
     virtual ~Voortgangsvenster() = default;
 
     // Shows the window with "Sluiten" disabled and disables the main window; returns at once.
@@ -31,7 +31,7 @@ public:
 
 // The user dialogue of the engines and the pages.
 class Gebruikersdialoog {
-public:
+  public:
     virtual ~Gebruikersdialoog() = default;
 
     // A message with OK; returns when the user has read it.
@@ -49,7 +49,7 @@ public:
 
 // Holds the busy pointer for one scope.
 class Wachtcursor {
-public:
+  public:
     explicit Wachtcursor(Gebruikersdialoog& dialoog) : dialoog_(dialoog) {
         dialoog_.BeginWachtcursor();
     }
@@ -57,7 +57,7 @@ public:
     Wachtcursor(const Wachtcursor&) = delete;
     Wachtcursor& operator=(const Wachtcursor&) = delete;
 
-private:
+  private:
     Gebruikersdialoog& dialoog_;
 };
 
@@ -65,7 +65,7 @@ private:
 // and the status "Bezig...", and lets it go on every way out. The normal end runs
 // WachtOpSluiten.
 class OpenVoortgang {
-public:
+  public:
     OpenVoortgang(Voortgangsvenster& venster, const std::string& titel);
     ~OpenVoortgang();
     OpenVoortgang(const OpenVoortgang&) = delete;
@@ -82,7 +82,7 @@ public:
     // there is nothing to wait for.
     void WachtOpSluiten();
 
-private:
+  private:
     Voortgangsvenster& venster_;
     bool open_ = false;
 };

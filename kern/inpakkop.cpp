@@ -21,7 +21,9 @@ std::uint32_t Lees32(const unsigned char* p) {
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-std::int32_t LeesS32(const unsigned char* p) { return static_cast<std::int32_t>(Lees32(p)); }
+std::int32_t LeesS32(const unsigned char* p) {
+    return static_cast<std::int32_t>(Lees32(p));
+}
 
 }  // namespace
 

@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "blok.h"
 #include "bestandsnaam.h"
+#include "blok.h"
 #include "inpakken.h"
 #include "platform.h"
 #include "tekst.h"

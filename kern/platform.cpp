@@ -19,14 +19,26 @@ namespace {
 
 #ifdef _WIN32
 using StatRecord = struct _stat64;
-int Stat(const std::string& pad, StatRecord& s) { return _stat64(pad.c_str(), &s); }
-int FStat(std::FILE* f, StatRecord& s) { return _fstat64(_fileno(f), &s); }
-bool IsMap(const StatRecord& s) { return (s.st_mode & _S_IFDIR) != 0; }
+int Stat(const std::string& pad, StatRecord& s) {
+    return _stat64(pad.c_str(), &s);
+}
+int FStat(std::FILE* f, StatRecord& s) {
+    return _fstat64(_fileno(f), &s);
+}
+bool IsMap(const StatRecord& s) {
+    return (s.st_mode & _S_IFDIR) != 0;
+}
 #else
 using StatRecord = struct stat;
-int Stat(const std::string& pad, StatRecord& s) { return ::stat(pad.c_str(), &s); }
-int FStat(std::FILE* f, StatRecord& s) { return ::fstat(fileno(f), &s); }
-bool IsMap(const StatRecord& s) { return S_ISDIR(s.st_mode); }
+int Stat(const std::string& pad, StatRecord& s) {
+    return ::stat(pad.c_str(), &s);
+}
+int FStat(std::FILE* f, StatRecord& s) {
+    return ::fstat(fileno(f), &s);
+}
+bool IsMap(const StatRecord& s) {
+    return S_ISDIR(s.st_mode);
+}
 #endif
 
 void NeemOver(const StatRecord& s, Bestandsstatus& status) {
@@ -68,14 +80,18 @@ Bestand OpenOmTeLezen(const std::string& pad) {
     return bestand;
 }
 
-bool BestandBestaat(const std::string& pad) { return OpenOmTeLezen(pad) != nullptr; }
+bool BestandBestaat(const std::string& pad) {
+    return OpenOmTeLezen(pad) != nullptr;
+}
 
 bool PadBestaat(const std::string& pad) {
     StatRecord s{};
     return Stat(pad, s) == 0;
 }
 
-bool VerwijderBestand(const std::string& pad) { return std::remove(pad.c_str()) == 0; }
+bool VerwijderBestand(const std::string& pad) {
+    return std::remove(pad.c_str()) == 0;
+}
 
 bool ZoekPositie(std::FILE* bestand, std::uint64_t positie) {
 #ifdef _WIN32
@@ -112,9 +128,13 @@ bool ZelfdeBestand(const std::string& a, const std::string& b) {
            ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
 }
 
-bool IsDubbelbyteVoorloper(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != 0; }
+bool IsDubbelbyteVoorloper(char c) {
+    return IsDBCSLeadByte(static_cast<BYTE>(c)) != 0;
+}
 
-std::string PadVoorOpenen(const std::string& pad) { return KleineLetters(pad); }
+std::string PadVoorOpenen(const std::string& pad) {
+    return KleineLetters(pad);
+}
 
 #else
 
@@ -127,9 +147,13 @@ bool ZelfdeBestand(const std::string& a, const std::string& b) {
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-bool IsDubbelbyteVoorloper(char) { return false; }
+bool IsDubbelbyteVoorloper(char) {
+    return false;
+}
 
-std::string PadVoorOpenen(const std::string& pad) { return pad; }
+std::string PadVoorOpenen(const std::string& pad) {
+    return pad;
+}
 
 #endif
 

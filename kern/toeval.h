@@ -7,7 +7,7 @@
 namespace zegelaar {
 
 class Toeval {
-public:
+  public:
     explicit Toeval(std::uint32_t zaad) : toestand_(zaad) {}
 
     // The next number, 0 to 32767.
@@ -16,7 +16,7 @@ public:
         return (toestand_ >> 16) & 0x7FFFu;
     }
 
-private:
+  private:
     std::uint32_t toestand_;
 };
 

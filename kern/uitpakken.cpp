@@ -5,8 +5,8 @@
 
 #include <zlib.h>
 
-#include "bestandsnaam.h"
 #include "blok.h"
+#include "ingepaktinvoer.h"
 #include "inpakkop.h"
 #include "platform.h"
 #include "tekst.h"
@@ -40,44 +40,6 @@ struct Inflatestroom {
             inflateEnd(&s);
             actief = false;
         }
-    }
-};
-
-// The compressed input: the source, and in piece mode the pieces after it in turn.
-struct Invoer {
-    const std::string& bron;
-    std::string_view stukPatroon;  // empty: one file
-    Bestand bestand;
-    unsigned char* buffer;
-    bool einde = false;
-    std::uint32_t volgendStuk = 1;
-
-    void LeesBlok(z_stream& s) {
-        const std::size_t n = std::fread(buffer, 1, blokGrootte, bestand.get());
-        s.next_in = buffer;
-        s.avail_in = static_cast<uInt>(n);
-        einde = n < blokGrootte;
-    }
-
-    // Fills the empty input window. Returns the path of a piece that exists but can't be
-    // opened, or an empty string.
-    std::string VulAan(z_stream& s) {
-        if (stukPatroon.empty()) {
-            LeesBlok(s);
-            return {};
-        }
-        bestand.reset();
-        const std::string stuk = DiskettestukNaam(bron, stukPatroon, volgendStuk++);
-        if (!PadBestaat(stuk)) {
-            einde = true;
-            return {};
-        }
-        bestand = OpenOmTeLezen(stuk);
-        if (!bestand) {
-            return stuk;
-        }
-        LeesBlok(s);
-        return {};
     }
 };
 
@@ -133,8 +95,8 @@ int UitpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const 
     z_stream& s = stroom.s;
     s.next_out = uitvoer.get();
     s.avail_out = static_cast<uInt>(blokGrootte);
-    Invoer invoer{bron, stukModus ? stukPatroon : std::string_view{}, std::move(bronBestand),
-                  invoerBuffer.get()};
+    const std::string_view patroon = stukModus ? stukPatroon : std::string_view{};
+    Ingepaktinvoer invoer(bron, patroon, std::move(bronBestand), invoerBuffer.get());
     invoer.LeesBlok(s);
 
     if (!ControleerKop(s.next_in, s.avail_in, kenmerk)) {
@@ -144,7 +106,7 @@ int UitpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const 
     const InpakKop kop = DecodeerKop(s.next_in);
 
     Bestand doelBestand;
-    if (const int r = MaakDoel(dialoog, bron, doel, invoer.stukPatroon, doelBestand); r != 0) {
+    if (const int r = MaakDoel(dialoog, bron, doel, patroon, doelBestand); r != 0) {
         return r;
     }
     s.next_in += kopGrootte;
@@ -167,7 +129,7 @@ int UitpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const 
             Wachtcursor wacht(dialoog);
             r = inflate(&s, Z_NO_FLUSH);
             uitvoerVol = s.avail_out == 0;
-            if (s.avail_in == 0 && !invoer.einde) {
+            if (s.avail_in == 0 && !invoer.Einde()) {
                 if (const std::string stuk = invoer.VulAan(s); !stuk.empty()) {
                     dialoog.ToonMelding(VulIn(meldingStukNietOpen, stuk));
                     return uitpakBronNietOpen;
@@ -213,7 +175,7 @@ int UitpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const 
         return uitpakLaatsteSchrijfFout;
     }
     stroom.Einde();
-    invoer.bestand.reset();
+    invoer.Sluit();
     invoerBuffer.reset();
     uitvoer.reset();
     voortgang.WachtOpSluiten();

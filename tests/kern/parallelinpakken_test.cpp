@@ -8,81 +8,67 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "auditfilesoort.h"
 #include "blok.h"
-#include "gebruikersdialoog.h"
 #include "inpakken.h"
 #include "inpakkop.h"
+#include "scriptdialoog.h"
 #include "stukkenpers.h"
 #include "uitpakken.h"
+#include "werkmap.h"
 
 namespace zegelaar {
 namespace {
 
-namespace fs = std::filesystem;
-using Bytes = std::vector<unsigned char>;
+using test::Bytes;
 
-// Answers every question with no and presses "Sluiten" at once; keeps each call in order with
-// the thread it came from, and can run a step of the test when the progress window opens.
-class StilleDialoog : public Gebruikersdialoog, public Voortgangsvenster {
+// The scripted dialogue that also notes the thread of every call the engine makes while it
+// works, and can change the world when the progress window opens.
+class Draaddialoog : public test::Scriptdialoog {
   public:
-    std::vector<std::string> gesprek;
-    std::vector<std::int32_t> posities;
     std::vector<std::thread::id> draden;
     std::function<void()> bijOpenen;
 
-    void ToonMelding(const std::string& tekst) override { Noteer("melding: " + tekst); }
-    bool VraagJaNee(const std::string& tekst) override {
-        Noteer("vraag: " + tekst);
-        return false;
-    }
-    void ToonFout(const std::string& tekst, const std::string& titel) override {
-        Noteer("fout: " + titel + ": " + tekst);
-    }
-    void BeginWachtcursor() override { Noteer("wacht aan"); }
-    void EindigWachtcursor() override { Noteer("wacht uit"); }
-    Voortgangsvenster& Voortgang() override { return *this; }
-
     bool Open() override {
-        Noteer("open");
+        Noteer();
         if (bijOpenen) {
             bijOpenen();
         }
-        return true;
+        return Scriptdialoog::Open();
     }
-    void ZetBereik(std::int32_t onder, std::int32_t boven) override {
-        Noteer("bereik " + std::to_string(onder) + " " + std::to_string(boven));
+    void BeginWachtcursor() override {
+        Noteer();
+        Scriptdialoog::BeginWachtcursor();
     }
-    void SetWindowText(const std::string& tekst) override { Noteer("titel: " + tekst); }
-    void ZetStatus(const std::string& tekst) override { Noteer("status: " + tekst); }
+    void EindigWachtcursor() override {
+        Noteer();
+        Scriptdialoog::EindigWachtcursor();
+    }
     std::int32_t ZetPositie(std::int32_t positie) override {
-        Noteer("positie");
-        posities.push_back(positie);
-        return positie;
+        Noteer();
+        return Scriptdialoog::ZetPositie(positie);
     }
-    void ActiveerSluiten() override { Noteer("activeer sluiten"); }
-    bool IsSluitenGekozen() override {
-        Noteer("sluiten gekozen");
-        return true;
+    void ToonMelding(const std::string& tekst) override {
+        Noteer();
+        Scriptdialoog::ToonMelding(tekst);
     }
-    void Sluit() override { Noteer("sluit"); }
+    void Sluit() override {
+        Noteer();
+        Scriptdialoog::Sluit();
+    }
 
   private:
-    void Noteer(std::string stap) {
-        gesprek.push_back(std::move(stap));
-        draden.push_back(std::this_thread::get_id());
-    }
+    void Noteer() { draden.push_back(std::this_thread::get_id()); }
 };
 
-// Lines of an export with their numbers, the same for the same seed.
-Bytes MaakBron(std::size_t grootte, std::uint32_t zaad = 7) {
+// Lines of an export with their numbers, the same for the same seed; it deflates about as
+// fast as an audit file, which word salad does not.
+Bytes Regels(std::size_t grootte, std::uint32_t zaad = 7) {
     Bytes bron;
     bron.reserve(grootte + 128);
     std::uint32_t x = zaad;
@@ -100,61 +86,38 @@ Bytes MaakBron(std::size_t grootte, std::uint32_t zaad = 7) {
     return bron;
 }
 
-// Bytes that deflate cannot shrink, for the room that a piece's output needs.
-Bytes MaakRuis(std::size_t grootte) {
-    Bytes bron(grootte);
-    std::uint64_t x = 0x9E3779B97F4A7C15ull;
-    for (unsigned char& b : bron) {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        b = static_cast<unsigned char>(x >> 32);
-    }
-    return bron;
-}
-
-Bytes Lees(const fs::path& pad) {
-    std::ifstream in(pad, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void Schrijf(const fs::path& pad, const Bytes& data) {
-    std::ofstream uit(pad, std::ios::binary | std::ios::trunc);
-    uit.write(reinterpret_cast<const char*>(data.data()),
-              static_cast<std::streamsize>(data.size()));
-}
-
 std::uint32_t Adler(const Bytes& data) {
     return static_cast<std::uint32_t>(
         adler32_z(adler32(0, nullptr, 0), data.data(), static_cast<z_size_t>(data.size())));
 }
 
-class ParallelInpakken : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        map_ = fs::temp_directory_path() /
-               (std::string("zegelaar-parallel-") +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(map_);
-        fs::create_directories(map_);
-    }
-    void TearDown() override { fs::remove_all(map_); }
+int Pak(test::Scriptdialoog& dialoog, const test::Werkmap& map, const std::string& doel,
+        unsigned draden, bool voorVerzending = false) {
+    return InpakkenBestand(dialoog, map / "bron.xaf", map / doel, voorVerzending,
+                           XmlFinancieel.kenmerk, XmlFinancieel.stukPatroon, draden);
+}
 
-    fs::path Pad(const std::string& naam) const { return map_ / naam; }
+// Packs `bron` with `draden` threads and returns the packed file.
+Bytes Pak(const test::Werkmap& map, const Bytes& bron, unsigned draden,
+          bool voorVerzending = false) {
+    test::Schrijf(map / "bron.xaf", bron);
+    test::Scriptdialoog dialoog;
+    EXPECT_EQ(Pak(dialoog, map, "doel.xfc", draden, voorVerzending), inpakGelukt)
+        << "size " << bron.size() << ", threads " << draden;
+    EXPECT_EQ(dialoog.openVensters, 0);
+    EXPECT_EQ(dialoog.wachtDiepte, 0);
+    return test::Lees(map / "doel.xfc");
+}
 
-    // Packs `bron` with `draden` threads and returns the packed file; the result must be 0.
-    Bytes Pak(const Bytes& bron, unsigned draden, bool voorVerzending = false) {
-        Schrijf(Pad("bron.xaf"), bron);
-        StilleDialoog dialoog;
-        const int r = InpakkenBestand(dialoog, Pad("bron.xaf").string(), Pad("doel.xfc").string(),
-                                      voorVerzending, XmlFinancieel.kenmerk,
-                                      XmlFinancieel.stukPatroon, draden);
-        EXPECT_EQ(r, inpakGelukt) << "size " << bron.size() << ", threads " << draden;
-        return Lees(Pad("doel.xfc"));
-    }
-
-    fs::path map_;
-};
+// What this tool's own unpacker makes of the packed file that Pak wrote.
+Bytes Terug(const test::Werkmap& map) {
+    std::filesystem::remove(map / "terug.xaf");
+    test::Scriptdialoog dialoog;
+    EXPECT_EQ(
+        UitpakkenBestand(dialoog, map / "doel.xfc", map / "terug.xaf", XmlFinancieel.kenmerk, ""),
+        uitpakGelukt);
+    return test::Lees(map / "terug.xaf");
+}
 
 // The header's counts and checksum must describe the stream behind it.
 void ControleerKopTegenStroom(const Bytes& ingepakt, const Bytes& bron, std::size_t vulbytes) {
@@ -169,7 +132,7 @@ void ControleerKopTegenStroom(const Bytes& ingepakt, const Bytes& bron, std::siz
     EXPECT_EQ(ingepakt[kopGrootte + vulbytes + 1], 0xDA);
 }
 
-TEST_F(ParallelInpakken, RoundTripsAtThePieceEdges) {
+TEST(ParallelInpakken, RoundTripsAtThePieceEdges) {
     const std::size_t groottes[] = {0,
                                     1,
                                     woordenboekGrootte,
@@ -180,176 +143,156 @@ TEST_F(ParallelInpakken, RoundTripsAtThePieceEdges) {
                                     2 * blokGrootte,
                                     2 * blokGrootte + 1,
                                     5 * blokGrootte + 12345};
+    test::Werkmap map;
     for (const std::size_t grootte : groottes) {
         SCOPED_TRACE("size " + std::to_string(grootte));
-        const Bytes bron = MaakBron(grootte);
-        const Bytes ingepakt = Pak(bron, 2);
+        const Bytes bron = Regels(grootte);
+        const Bytes ingepakt = Pak(map, bron, 2);
         ControleerKopTegenStroom(ingepakt, bron, 0);
-
-        fs::remove(Pad("terug.xaf"));
-        StilleDialoog dialoog;
-        ASSERT_EQ(UitpakkenBestand(dialoog, Pad("doel.xfc").string(), Pad("terug.xaf").string(),
-                                   XmlFinancieel.kenmerk, ""),
-                  uitpakGelukt);
-        EXPECT_TRUE(Lees(Pad("terug.xaf")) == bron);
+        EXPECT_TRUE(Terug(map) == bron);
     }
 }
 
-TEST_F(ParallelInpakken, IncompressiblePiecesFitTheirOutputRoom) {
-    const Bytes bron = MaakRuis(3 * blokGrootte + 7);
-    const Bytes ingepakt = Pak(bron, 3);
+TEST(ParallelInpakken, IncompressiblePiecesFitTheirOutputRoom) {
+    test::Werkmap map;
+    const Bytes bron = test::Ruis(3 * blokGrootte + 7);
+    const Bytes ingepakt = Pak(map, bron, 3);
     ControleerKopTegenStroom(ingepakt, bron, 0);
-    StilleDialoog dialoog;
-    ASSERT_EQ(UitpakkenBestand(dialoog, Pad("doel.xfc").string(), Pad("terug.xaf").string(),
-                               XmlFinancieel.kenmerk, ""),
-              uitpakGelukt);
-    EXPECT_TRUE(Lees(Pad("terug.xaf")) == bron);
+    EXPECT_TRUE(Terug(map) == bron);
 }
 
-TEST_F(ParallelInpakken, EveryThreadCountAboveOneGivesTheSameStream) {
-    const Bytes bron = MaakBron(4 * blokGrootte + 999);
-    const Bytes bij2 = Pak(bron, 2);
-    const Bytes eenDraad = Pak(bron, 1);
+TEST(ParallelInpakken, EveryThreadCountAboveOneGivesTheSameStream) {
+    test::Werkmap map;
+    const Bytes bron = Regels(4 * blokGrootte + 999);
+    const Bytes bij2 = Pak(map, bron, 2);
     for (const unsigned draden : {3u, 4u, 2u}) {
-        const Bytes ingepakt = Pak(bron, draden);
-        ASSERT_EQ(ingepakt.size(), bij2.size()) << draden << " threads";
-        // The header differs in the packing time and the random word only.
+        const Bytes ingepakt = Pak(map, bron, draden);
+        // The headers differ in the packing time and the random word only.
         EXPECT_TRUE(
+            ingepakt.size() == bij2.size() &&
             std::equal(ingepakt.begin() + kopGrootte, ingepakt.end(), bij2.begin() + kopGrootte))
             << draden << " threads";
     }
-    // Pieces are deflated on their own, so the stream is not the one-thread stream.
+    // Pieces are deflated on their own, so this is not the one-thread stream.
+    const Bytes eenDraad = Pak(map, bron, 1);
     EXPECT_FALSE(
         eenDraad.size() == bij2.size() &&
         std::equal(eenDraad.begin() + kopGrootte, eenDraad.end(), bij2.begin() + kopGrootte));
 }
 
-TEST_F(ParallelInpakken, ForSendingUsesLevelNineBehindTheFillerBytes) {
-    const Bytes bron = MaakBron(2 * blokGrootte + 100);
-    const Bytes ingepakt = Pak(bron, 2, true);
+TEST(ParallelInpakken, ForSendingUsesLevelNineBehindTheFillerBytes) {
+    test::Werkmap map;
+    const Bytes bron = Regels(2 * blokGrootte + 100);
+    const Bytes ingepakt = Pak(map, bron, 2, true);
     ControleerKopTegenStroom(ingepakt, bron, vulbytesVoorVerzending);
     EXPECT_EQ(ingepakt[13], 1);
     EXPECT_NE(ingepakt[68] & verzendBit, 0u);
-
     // This tool refuses files for sending, so zlib itself reads the stream back.
-    Bytes terug(bron.size() + 1);
-    uLongf lengte = static_cast<uLongf>(terug.size());
     const std::size_t begin = kopGrootte + vulbytesVoorVerzending;
-    ASSERT_EQ(uncompress(terug.data(), &lengte, ingepakt.data() + begin,
-                         static_cast<uLong>(ingepakt.size() - begin)),
-              Z_OK);
-    terug.resize(lengte);
+    Bytes terug;
+    ASSERT_TRUE(test::Inflate(ingepakt.data() + begin, ingepakt.size() - begin, terug));
     EXPECT_TRUE(terug == bron);
 }
 
-// Runs a command; its exit status.
 int Voer(const std::string& opdracht) {
     return std::system(opdracht.c_str());
 }
 
-TEST_F(ParallelInpakken, IndependentInflatersReadTheStream) {
-    const Bytes bron = MaakBron(3 * blokGrootte + 5);
-    const Bytes ingepakt = Pak(bron, 2);
-    Schrijf(Pad("stroom.zz"), Bytes(ingepakt.begin() + kopGrootte, ingepakt.end()));
-    Schrijf(Pad("bron.xaf"), bron);
+TEST(ParallelInpakken, IndependentInflatersReadTheStream) {
+    test::Werkmap map;
+    const Bytes bron = Regels(3 * blokGrootte + 5);
+    const Bytes ingepakt = Pak(map, bron, 2);
+    test::Schrijf(map / "stroom.zz", Bytes(ingepakt.begin() + kopGrootte, ingepakt.end()));
 
+    if (Voer("python3 -c pass") != 0) {
+        GTEST_SKIP() << "python3 is not installed; its zlib cannot check the stream";
+    }
     const std::string python =
         "python3 -c \"import sys, zlib; d = zlib.decompressobj(); "
         "u = d.decompress(open(sys.argv[1], 'rb').read()); "
         "sys.exit(0 if d.eof and not d.unused_data and u == open(sys.argv[2], 'rb').read() else "
         "1)\" ";
-    if (Voer("python3 -c pass") != 0) {
-        GTEST_SKIP() << "python3 is not installed; its zlib cannot check the stream";
-    }
-    EXPECT_EQ(Voer(python + Pad("stroom.zz").string() + ' ' + Pad("bron.xaf").string()), 0);
+    EXPECT_EQ(Voer(python + (map / "stroom.zz") + ' ' + (map / "bron.xaf")), 0);
 
     if (Voer("pigz --version >/dev/null 2>&1") != 0) {
-        GTEST_SKIP() << "pigz is not installed; the stream was checked by Python's zlib only";
+        GTEST_SKIP() << "pigz is not installed; only Python's zlib checked the stream";
     }
-    EXPECT_EQ(Voer("pigz -d -z -c " + Pad("stroom.zz").string() + " > " + Pad("pigz.xaf").string()),
-              0);
-    EXPECT_TRUE(Lees(Pad("pigz.xaf")) == bron);
+    ASSERT_EQ(Voer("pigz -d -z -c " + (map / "stroom.zz") + " > " + (map / "pigz.xaf")), 0);
+    EXPECT_TRUE(test::Lees(map / "pigz.xaf") == bron);
 }
 
-TEST_F(ParallelInpakken, ASourceThatShrinksIsPackedAsFarAsItIsRead) {
-    const Bytes bron = MaakBron(4 * blokGrootte);
+TEST(ParallelInpakken, ASourceThatShrinksIsPackedAsFarAsItIsRead) {
+    test::Werkmap map;
+    const Bytes bron = Regels(4 * blokGrootte);
     const std::size_t over = blokGrootte + 500;
-    Schrijf(Pad("bron.xaf"), bron);
-    StilleDialoog dialoog;
+    test::Schrijf(map / "bron.xaf", bron);
+    Draaddialoog dialoog;
     // The size is taken before the progress window opens; the reading starts after it.
-    dialoog.bijOpenen = [&] { fs::resize_file(Pad("bron.xaf"), over); };
-    ASSERT_EQ(InpakkenBestand(dialoog, Pad("bron.xaf").string(), Pad("doel.xfc").string(), false,
-                              XmlFinancieel.kenmerk, XmlFinancieel.stukPatroon, 2),
-              inpakGelukt);
-    const Bytes ingepakt = Lees(Pad("doel.xfc"));
+    dialoog.bijOpenen = [&] { std::filesystem::resize_file(map / "bron.xaf", over); };
+    ASSERT_EQ(Pak(dialoog, map, "doel.xfc", 2), inpakGelukt);
+    const Bytes ingepakt = test::Lees(map / "doel.xfc");
     const InpakKop kop = DecodeerKop(ingepakt.data());
     EXPECT_EQ(static_cast<std::uint32_t>(kop.bronGrootte), bron.size());
     EXPECT_EQ(kop.totaalIn, over);
     EXPECT_EQ(kop.adler32, Adler(Bytes(bron.begin(), bron.begin() + over)));
     EXPECT_EQ(kop.totaalUit, ingepakt.size() - kopGrootte);
+    EXPECT_TRUE(Terug(map) == Bytes(bron.begin(), bron.begin() + over));
 }
 
-// The parts of a conversation that do not depend on how the work was divided.
-std::vector<std::string> ZonderVoortgang(const std::vector<std::string>& gesprek) {
-    std::vector<std::string> rest;
-    for (const std::string& stap : gesprek) {
-        if (stap != "positie" && stap != "wacht aan" && stap != "wacht uit") {
-            rest.push_back(stap);
-        }
-    }
-    return rest;
+// A conversation without its positions: how often the work reaches 100 % before the end
+// depends on how it was divided.
+std::vector<std::string> ZonderPosities(std::vector<std::string> gesprek) {
+    std::erase_if(gesprek,
+                  [](const std::string& stap) { return stap.rfind("ZetPositie(", 0) == 0; });
+    return gesprek;
 }
 
-TEST_F(ParallelInpakken, TalksToTheUserAsTheOneThreadEngineDoesFromTheCallingThread) {
-    const Bytes bron = MaakRuis(3 * blokGrootte + 1);
-    Schrijf(Pad("bron.xaf"), bron);
-    StilleDialoog eenDraad;
-    StilleDialoog vier;
-    ASSERT_EQ(InpakkenBestand(eenDraad, Pad("bron.xaf").string(), Pad("een.xfc").string(), false,
-                              XmlFinancieel.kenmerk, XmlFinancieel.stukPatroon),
-              inpakGelukt);
-    ASSERT_EQ(InpakkenBestand(vier, Pad("bron.xaf").string(), Pad("vier.xfc").string(), false,
-                              XmlFinancieel.kenmerk, XmlFinancieel.stukPatroon, 4),
-              inpakGelukt);
+TEST(ParallelInpakken, TalksToTheUserAsTheOneThreadEngineDoesFromTheCallingThread) {
+    test::Werkmap map;
+    test::Schrijf(map / "bron.xaf", test::Ruis(3 * blokGrootte + 1));
+    test::Scriptdialoog eenDraad;
+    Draaddialoog vier;
+    ASSERT_EQ(Pak(eenDraad, map, "een.xfc", 1), inpakGelukt);
+    ASSERT_EQ(Pak(vier, map, "vier.xfc", 4), inpakGelukt);
 
-    EXPECT_EQ(ZonderVoortgang(vier.gesprek), ZonderVoortgang(eenDraad.gesprek));
+    EXPECT_EQ(ZonderPosities(vier.Gesprek()), ZonderPosities(eenDraad.Gesprek()));
+    EXPECT_EQ(vier.openVensters, 0);
+    EXPECT_EQ(vier.wachtDiepte, 0);
     for (const std::thread::id draad : vier.draden) {
         EXPECT_EQ(draad, std::this_thread::get_id());
     }
-    // Positions never go back and reach 100 before the final one; every position during the
-    // work is shown under the wait cursor, as in the one-thread engine.
+    // Positions never go back and end at 100; each one during the work is shown under the
+    // wait cursor, as in the one-thread engine.
     ASSERT_GE(vier.posities.size(), 4u);
-    EXPECT_TRUE(std::is_sorted(vier.posities.begin(), vier.posities.end() - 1));
-    EXPECT_EQ(vier.posities[vier.posities.size() - 2], 100);
+    EXPECT_TRUE(std::is_sorted(vier.posities.begin(), vier.posities.end()));
     EXPECT_EQ(vier.posities.back(), 100);
-    const auto laatste = std::find(vier.gesprek.rbegin(), vier.gesprek.rend(), "positie").base();
     int wacht = 0;
-    for (auto stap = vier.gesprek.begin(); stap != laatste - 1; ++stap) {
-        wacht += *stap == "wacht aan" ? 1 : *stap == "wacht uit" ? -1 : 0;
-        if (*stap == "positie") {
-            EXPECT_EQ(wacht, 1) << "a position outside the wait cursor";
+    std::size_t posities = 0;
+    for (const std::string& stap : vier.verslag) {
+        wacht += stap == "BeginWachtcursor" ? 1 : stap == "EindigWachtcursor" ? -1 : 0;
+        if (stap.rfind("ZetPositie(", 0) == 0 && ++posities < vier.posities.size()) {
+            EXPECT_EQ(wacht, 1) << "position " << posities << " outside the wait cursor";
         }
     }
-    EXPECT_EQ(wacht, 0);
 }
 
-TEST_F(ParallelInpakken, AFailedWriteEndsAsInTheOneThreadEngine) {
-    if (!fs::exists("/dev/full")) {
+TEST(ParallelInpakken, AFailedWriteEndsAsInTheOneThreadEngine) {
+    if (!std::filesystem::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full to make writes fail";
     }
+    test::Werkmap map;
     for (const std::size_t grootte : {std::size_t{1000}, 3 * blokGrootte}) {
-        const Bytes bron = MaakRuis(grootte);
-        Schrijf(Pad("bron.xaf"), bron);
+        test::Schrijf(map / "bron.xaf", test::Ruis(grootte));
         for (const unsigned draden : {1u, 2u}) {
             SCOPED_TRACE("size " + std::to_string(grootte) + ", threads " + std::to_string(draden));
-            StilleDialoog dialoog;
-            EXPECT_EQ(InpakkenBestand(dialoog, Pad("bron.xaf").string(), "/dev/full", false,
+            test::Scriptdialoog dialoog;
+            EXPECT_EQ(InpakkenBestand(dialoog, map / "bron.xaf", "/dev/full", false,
                                       XmlFinancieel.kenmerk, XmlFinancieel.stukPatroon, draden),
                       inpakSchrijfFout);
-            EXPECT_NE(std::find(dialoog.gesprek.begin(), dialoog.gesprek.end(),
-                                "melding: Fout bij schrijven"),
-                      dialoog.gesprek.end());
-            EXPECT_EQ(dialoog.gesprek.back(), "sluit");
+            EXPECT_EQ(dialoog.Meldingen(), std::vector<std::string>{"Fout bij schrijven"});
+            EXPECT_EQ(dialoog.verslag.back(), "Sluit");
+            EXPECT_EQ(dialoog.openVensters, 0);
+            EXPECT_EQ(dialoog.wachtDiepte, 0);
         }
     }
 }
