@@ -106,6 +106,22 @@ bool ZlibUitpakken(const std::string& bron, const std::string& doel) {
 
 }  // namespace
 
+long PiekgeheugenKiB() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status) {
+        return 0;
+    }
+    char regel[256];
+    long kib = 0;
+    while (std::fgets(regel, sizeof regel, status)) {
+        if (std::sscanf(regel, "VmHWM: %ld kB", &kib) == 1) {
+            break;
+        }
+    }
+    std::fclose(status);
+    return kib;
+}
+
 Meetuitkomst Meet(const std::string& soort, const std::string& map, int niveau, unsigned draden) {
     const std::string bron = Pad(map, "bron.xaf");
     const std::string kern =

@@ -18,4 +18,7 @@ struct Meetuitkomst {
 // `niveau` 9 packs for sending; `draden` goes to the pack engine.
 Meetuitkomst Meet(const std::string& soort, const std::string& map, int niveau, unsigned draden);
 
+// This process's peak resident memory so far (VmHWM), in KiB; 0 when unknown.
+long PiekgeheugenKiB();
+
 }  // namespace zegelaar::bank

@@ -124,11 +124,16 @@ bool MeetRij(const std::string& zelf, const std::string& map, const Rij& rij, Ui
                        "");
         int gelukt = 0;
         unsigned long long n = 0;
-        if (std::sscanf(proces.uitvoer.c_str(), "%d %lf %llu", &gelukt, &seconden, &n) != 3 ||
+        long piek = 0;
+        if (std::sscanf(proces.uitvoer.c_str(), "%d %lf %llu %ld", &gelukt, &seconden, &n, &piek) !=
+                4 ||
             !gelukt) {
             return false;
         }
         uitvoer = n;
+        // The child's own high-water mark: ru_maxrss would also count this process's pages,
+        // which the child had before its exec.
+        proces.piekKiB = piek;
     }
     if (!proces.gelukt) {
         return false;
@@ -216,10 +221,12 @@ void DrukTabel(const std::vector<Rij>& rijen, const std::vector<Uitslag>& uitsla
             std::printf("| %s | | | | | | | %ld |\n", rijen[i].naam.c_str(), u.piekKiB);
             continue;
         }
-        std::printf("| %s | %.1f | %.1f | %s | %s | %s | %llu | %ld |\n", rijen[i].naam.c_str(),
+        // pigz's ru_maxrss also counts the pages this process had when it spawned pigz.
+        const char* bovengrens = rijen[i].soort == "pigz" ? "≤ " : "";
+        std::printf("| %s | %.1f | %.1f | %s | %s | %s | %llu | %s%ld |\n", rijen[i].naam.c_str(),
                     mb / *std::min_element(u.seconden.begin(), u.seconden.end()),
                     mb / Mediaan(u.seconden), tijd, cpu, referentie.c_str(),
-                    static_cast<unsigned long long>(u.uitvoer), u.piekKiB);
+                    static_cast<unsigned long long>(u.uitvoer), bovengrens, u.piekKiB);
     }
 }
 
@@ -295,8 +302,9 @@ int main(int argc, char** argv) {
     if (argc == 6 && std::string(argv[1]) == "--meet") {
         const auto uitkomst = zegelaar::bank::Meet(argv[2], argv[3], std::atoi(argv[4]),
                                                    static_cast<unsigned>(std::atoi(argv[5])));
-        std::printf("%d %.9f %llu\n", uitkomst.gelukt ? 1 : 0, uitkomst.seconden,
-                    static_cast<unsigned long long>(uitkomst.uitvoer));
+        std::printf("%d %.9f %llu %ld\n", uitkomst.gelukt ? 1 : 0, uitkomst.seconden,
+                    static_cast<unsigned long long>(uitkomst.uitvoer),
+                    zegelaar::bank::PiekgeheugenKiB());
         return uitkomst.gelukt ? 0 : 1;
     }
     return zegelaar::bank::Bank(argc, argv);
