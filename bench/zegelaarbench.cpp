@@ -199,8 +199,8 @@ double VerhoudingPerRonde(const std::vector<double>& rij, const std::vector<doub
 void DrukTabel(const std::vector<Rij>& rijen, const std::vector<Uitslag>& uitslagen,
                std::uint64_t bron) {
     std::printf(
-        "| Meting | MB/s (snelste) | MB/s (mediaan) | tijd / referentie | referentie | "
-        "uitvoer (bytes) | piek-RSS (KiB) |\n|---|---:|---:|---:|---|---:|---:|\n");
+        "| Meting | MB/s (snelste) | MB/s (mediaan) | tijd / ref. | CPU-tijd / ref. | referentie | "
+        "uitvoer (bytes) | piek-RSS (KiB) |\n|---|---:|---:|---:|---:|---|---:|---:|\n");
     for (std::size_t i = 0; i < rijen.size(); ++i) {
         const Uitslag& u = uitslagen[i];
         if (u.seconden.empty()) {
