@@ -112,6 +112,8 @@ int InpakkenParallel(Gebruikersdialoog& dialoog, const Inpakbegin& begin, int ni
     std::uint64_t gegeven = 0;
     bool eindeBron = false;
     for (std::uint64_t n = 0;; ++n) {
+        Wachtcursor wacht(dialoog);
+        // Keep every slot busy: refill the ones whose pieces have been joined.
         while (!eindeBron && gegeven - n < pers.Capaciteit()) {
             LeesStuk(begin.bron.get(), pers, gegeven);
             eindeBron = pers.Plek(gegeven).laatste;
@@ -120,7 +122,6 @@ int InpakkenParallel(Gebruikersdialoog& dialoog, const Inpakbegin& begin, int ni
         if (n == gegeven) {
             break;
         }
-        Wachtcursor wacht(dialoog);
         const Stuk& stuk = pers.WachtOp(n);
         if (!stuk.gelukt) {
             dialoog.ToonMelding(meldingCompressieFout);

@@ -161,6 +161,19 @@ TEST(ParallelInpakken, IncompressiblePiecesFitTheirOutputRoom) {
     EXPECT_TRUE(Terug(map) == bron);
 }
 
+TEST(ParallelInpakken, APieceRefersBackIntoThePieceBeforeIt) {
+    // Noise, then its own last 16 KiB again: only a piece primed with the tail of the one
+    // before it can pack the repeat into a few bytes.
+    test::Werkmap map;
+    Bytes bron = test::Ruis(blokGrootte);
+    const Bytes staart(bron.end() - woordenboekGrootte / 2, bron.end());
+    bron.insert(bron.end(), staart.begin(), staart.end());
+    const Bytes ingepakt = Pak(map, bron, 2);
+    ControleerKopTegenStroom(ingepakt, bron, 0);
+    EXPECT_LT(ingepakt.size(), kopGrootte + blokGrootte + blokGrootte / 1000 + 1000);
+    EXPECT_TRUE(Terug(map) == bron);
+}
+
 TEST(ParallelInpakken, EveryThreadCountAboveOneGivesTheSameStream) {
     test::Werkmap map;
     const Bytes bron = Regels(4 * blokGrootte + 999);
