@@ -55,7 +55,9 @@ struct Stukkenpers::Werker {
 
 Stukkenpers::Stukkenpers() = default;
 
-Stukkenpers::~Stukkenpers() { Stop(); }
+Stukkenpers::~Stukkenpers() {
+    Stop();
+}
 
 void Stukkenpers::Stop() {
     {
