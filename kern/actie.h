@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+
+#include "gebruikersdialoog.h"
 
 namespace zegelaar {
 
@@ -16,6 +19,12 @@ struct Actieuitkomst {
     Afloop afloop = Afloop::uitgevoerd;
     int resultaat = 0;
 };
+
+// Shows why a page check stopped the action.
+inline Actieuitkomst Geweigerd(Gebruikersdialoog& dialoog, const std::string& melding) {
+    dialoog.ToonMelding(melding);
+    return {Afloop::geweigerd, 0};
+}
 
 inline constexpr const char* meldingGeenNaam = "Er is geen (geldige) bestandsnaam opgegeven!";
 inline constexpr const char* meldingBestaatNiet = "Het opgegeven bestand bestaat niet!";

@@ -11,6 +11,7 @@
 #include "ingepaktinvoer.h"
 #include "platform.h"
 #include "tekst.h"
+#include "zlibstroom.h"
 
 namespace zegelaar {
 
@@ -21,16 +22,6 @@ std::string Hex(std::uint32_t w) {
     std::snprintf(tekst, sizeof tekst, "%08x", static_cast<unsigned>(w));
     return tekst;
 }
-
-struct Inflater {
-    z_stream s{};
-    bool actief = false;
-    ~Inflater() {
-        if (actief) {
-            inflateEnd(&s);
-        }
-    }
-};
 
 std::string StroomFout(int r, const z_stream& s) {
     if (r == Z_NEED_DICT) {
@@ -134,7 +125,7 @@ Controleverslag ControleerIngepakt(const std::string& pad,
     Bestand bestand = OpenOmTeLezen(pad);
     Blokbuffer invoerBuffer = MaakBlokbuffer();
     if (!bestand || !invoerBuffer) {
-        verslag.fouten.push_back(bestand ? "Onvoldoende geheugen voor tijdelijke buffers"
+        verslag.fouten.push_back(bestand ? meldingGeenBuffers
                                          : "Het bestand kan niet geopend worden om te lezen.");
         return verslag;
     }
@@ -143,7 +134,7 @@ Controleverslag ControleerIngepakt(const std::string& pad,
         gevonden.eersteStuk && pad.back() == '0' && !gevonden.soort->stukPatroon.empty();
     Ingepaktinvoer invoer(pad, stukken ? gevonden.soort->stukPatroon : std::string_view{},
                           std::move(bestand), invoerBuffer.get());
-    Inflater inflater;
+    Inflatestroom inflater;
     z_stream& s = inflater.s;
     invoer.LeesBlok(s);
     verslag.stukken = 1;

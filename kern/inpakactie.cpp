@@ -19,13 +19,6 @@ constexpr const char* meldingOnbekendeSoort =
     "'.xas' voor auditfiles in XML-formaat\n"
     "'.xaa' voor auditfiles afrekensystemen in XML-formaat\n"
     "'.xaw' voor auditfiles woningcorporaties in XML-formaat\n";
-constexpr const char* vraagVervangen = "Het bestand\n%s\nbestaat al.\n\nMoet dit vervangen worden?";
-constexpr const char* meldingAfgebroken = "Verwerking afgebroken";
-
-Actieuitkomst Geweigerd(Gebruikersdialoog& dialoog, const std::string& melding) {
-    dialoog.ToonMelding(melding);
-    return {Afloop::geweigerd, 0};
-}
 
 }  // namespace
 

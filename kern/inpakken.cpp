@@ -18,23 +18,11 @@
 #include "tekst.h"
 #include "toeval.h"
 #include "zelfdebestand.h"
+#include "zlibstroom.h"
 
 namespace zegelaar {
 
 namespace {
-
-// Ends the compressor on every way out of the engine.
-struct Deflatestroom {
-    z_stream s{};
-    bool actief = false;
-    ~Deflatestroom() { Einde(); }
-    void Einde() {
-        if (actief) {
-            deflateEnd(&s);
-            actief = false;
-        }
-    }
-};
 
 InpakKop VoorlopigeKop(std::string_view kenmerk, bool voorVerzending, const Bestandsstatus& status,
                        Toeval& toeval) {

@@ -1,5 +1,6 @@
-// What the one-thread and the parallel pack share: the pack engine's messages and caption,
-// and the final header written over the provisional one.
+// What the one-thread and the parallel pack share: the pack engine's own messages and caption
+// (those of several engines are in tekst.h), and the final header written over the
+// provisional one.
 #pragma once
 
 #include <cstdio>
@@ -7,15 +8,12 @@
 #include "blok.h"
 #include "inpakkop.h"
 #include "platform.h"
+#include "tekst.h"
 
 namespace zegelaar {
 
-inline constexpr const char* meldingBronNietOpen =
-    "Bronbestand kan niet geopend worden om te lezen.";
 inline constexpr const char* meldingDoelNietOpen = "Doelbestand kan niet geopend worden.";
-inline constexpr const char* meldingGeenBuffers = "Onvoldoende geheugen voor tijdelijke buffers";
 inline constexpr const char* meldingInitFout = "fout bij deflateInit()";
-inline constexpr const char* meldingSchrijfFout = "Fout bij schrijven";
 inline constexpr const char* meldingCompressieFout = "Fout bij compressie";
 inline constexpr const char* titelInpakken = "Inpakken Auditfile";
 

@@ -21,7 +21,6 @@ constexpr const char* meldingGeenKopieerbuffer = "Onvoldoende geheugen voor kopi
 constexpr const char* meldingStukNietGemaakt = "Diskettebestand\n%s\nkan niet gemaakt worden.";
 constexpr const char* meldingNietTeLezen =
     "Het ingepakte bestand\n%s\nkan niet verder gelezen worden.";
-constexpr const char* meldingSchrijfFout = "Fout bij schrijven";
 constexpr const char* titelKnippen = "Ingepakte Auditfile knippen";
 
 }  // namespace

@@ -20,11 +20,6 @@ constexpr const char* meldingOnbekendeSoort =
     "'.xac' of '.xa0' voor auditfiles afrekensystemen in XML-formaat\n"
     "'.xwc' of '.xw0' voor auditfiles woningcorporaties in XML-formaat\n";
 
-Actieuitkomst Geweigerd(Gebruikersdialoog& dialoog, const std::string& melding) {
-    dialoog.ToonMelding(melding);
-    return {Afloop::geweigerd, 0};
-}
-
 }  // namespace
 
 Uitpakvoorstel StelUitpakkenVoor(const std::string& bron) {

@@ -11,37 +11,20 @@
 #include "platform.h"
 #include "tekst.h"
 #include "zelfdebestand.h"
+#include "zlibstroom.h"
 
 namespace zegelaar {
 
 namespace {
 
-constexpr const char* meldingBronNietOpen = "Bronbestand kan niet geopend worden om te lezen.";
-constexpr const char* meldingGeenBuffers = "Onvoldoende geheugen voor tijdelijke buffers";
 constexpr const char* foutKopGeweigerd =
     "Het bestand is versleuteld voor verzending naar de Tolvaart\nof het bestand is beschadigd.";
 constexpr const char* titelKopGeweigerd = "Uitpakken niet mogelijk";
-constexpr const char* vraagVervangen = "Het bestand\n%s\nbestaat al.\n\nMoet dit vervangen worden?";
-constexpr const char* meldingAfgebroken = "Verwerking afgebroken";
 constexpr const char* meldingDoelNietGemaakt = "Doelbestand kan niet gemaakt worden.";
 constexpr const char* meldingInitFout = "Interne fout:\nfout bij inflateInit()";
 constexpr const char* meldingStukNietOpen = "Diskettebestand\n%s\nkan niet geopend worden.";
-constexpr const char* meldingSchrijfFout = "Fout bij schrijven";
 constexpr const char* meldingDecompressieFout = "Fout bij decompressie";
 constexpr const char* titelUitpakken = "Uitpakken Auditfile";
-
-// Ends the inflate stream on every way out of the engine.
-struct Inflatestroom {
-    z_stream s{};
-    bool actief = false;
-    ~Inflatestroom() { Einde(); }
-    void Einde() {
-        if (actief) {
-            inflateEnd(&s);
-            actief = false;
-        }
-    }
-};
 
 // The audit file's size for the progress: the header keeps only its low 32 bits, so a source
 // of 4 GiB or more counts as the smallest size with those bits that is not yet passed.

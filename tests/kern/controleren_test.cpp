@@ -10,6 +10,7 @@
 #include "auditfilesoort.h"
 #include "blok.h"
 #include "inpakken.h"
+#include "pakhulp.h"
 #include "scriptdialoog.h"
 #include "werkmap.h"
 
@@ -17,17 +18,6 @@ namespace zegelaar {
 namespace {
 
 using test::Bytes;
-
-std::string Pak(const test::Werkmap& map, const Bytes& data, bool voorVerzending, bool knippen) {
-    test::Schrijf(map / "boek.xaf", data);
-    const std::string doel = map / (voorVerzending ? "boek.xfc" : "boek.pbl.xfc");
-    test::Scriptdialoog dialoog;
-    dialoog.antwoorden = {knippen};
-    EXPECT_EQ(InpakkenBestand(dialoog, map / "boek.xaf", doel, voorVerzending,
-                              XmlFinancieel.kenmerk, XmlFinancieel.stukPatroon),
-              0);
-    return doel;
-}
 
 std::uint32_t Adler(const Bytes& data) {
     return static_cast<std::uint32_t>(
@@ -52,7 +42,7 @@ TEST(Controleren, HeleBestandenInElkeVorm) {
     for (const Geval& g : gevallen) {
         test::Werkmap map;
         const Bytes data = g.knippen ? test::Ruis(g.grootte) : test::Tekstgegevens(g.grootte);
-        const std::string ingepakt = Pak(map, data, g.voorVerzending, g.knippen);
+        const std::string ingepakt = test::PakIn(map, data, g.voorVerzending, g.knippen);
         const Controleverslag verslag = ControleerIngepakt(map / g.controleer);
         EXPECT_TRUE(verslag.Heel())
             << g.wat << ": " << (verslag.fouten.empty() ? "" : verslag.fouten[0]);
@@ -84,7 +74,7 @@ TEST(Controleren, ElkeAfwijkingWordtBenoemd) {
     };
     for (const Geval& g : gevallen) {
         test::Werkmap map;
-        const std::string ingepakt = Pak(map, test::Tekstgegevens(200000), false, false);
+        const std::string ingepakt = test::PakIn(map, test::Tekstgegevens(200000), false, false);
         Bytes b = test::Lees(ingepakt);
         g.wijzig(b);
         test::Schrijf(ingepakt, b);
@@ -96,7 +86,7 @@ TEST(Controleren, ElkeAfwijkingWordtBenoemd) {
 
 TEST(Controleren, OntbrekendOfOnleesbaarStuk) {
     test::Werkmap map;
-    Pak(map, test::Ruis(4 * blokGrootte), false, true);
+    test::PakIn(map, test::Ruis(4 * blokGrootte), false, true);
     std::filesystem::remove(map / "boek.pbl.xf2");
     Controleverslag verslag = ControleerIngepakt(map / "boek.pbl.xf0");
     ASSERT_EQ(verslag.fouten.size(), 1u);

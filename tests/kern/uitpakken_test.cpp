@@ -13,6 +13,7 @@
 #include "blok.h"
 #include "inpakken.h"
 #include "inpakkop.h"
+#include "pakhulp.h"
 #include "scriptdialoog.h"
 #include "werkmap.h"
 
@@ -22,19 +23,6 @@ namespace {
 using test::Bytes;
 
 constexpr const char* decompressieFout = "Fout bij decompressie";
-
-// Packs data into map/boek.pbl.xfc (or for sending into map/boek.xfc), cutting on request.
-std::string Pak(const test::Werkmap& map, const Bytes& data, bool voorVerzending = false,
-                bool knippen = false) {
-    test::Schrijf(map / "boek.xaf", data);
-    const std::string doel = map / (voorVerzending ? "boek.xfc" : "boek.pbl.xfc");
-    test::Scriptdialoog dialoog;
-    dialoog.antwoorden = {knippen};
-    EXPECT_EQ(InpakkenBestand(dialoog, map / "boek.xaf", doel, voorVerzending,
-                              XmlFinancieel.kenmerk, XmlFinancieel.stukPatroon),
-              0);
-    return doel;
-}
 
 int Uitpakken(test::Scriptdialoog& dialoog, const std::string& bron, const std::string& doel,
               std::string_view stukPatroon = "") {
@@ -68,7 +56,7 @@ Bytes IngepaktVanLengte(std::size_t lengte, Bytes& bron) {
 
 TEST(Uitpakken, GesprekVanEenKleineUitpak) {
     test::Werkmap map;
-    const std::string ingepakt = Pak(map, test::Tekstgegevens(1000));
+    const std::string ingepakt = test::PakIn(map, test::Tekstgegevens(1000));
     test::Scriptdialoog dialoog;
     ASSERT_EQ(Uitpakken(dialoog, ingepakt, map / "terug.xaf"), 0);
     const std::vector<std::string> verwacht = {
@@ -90,7 +78,7 @@ TEST(Uitpakken, GesprekVanEenKleineUitpak) {
 
 TEST(Uitpakken, VoortgangVanEenBronVan250Bytes) {
     test::Werkmap map;
-    const std::string ingepakt = Pak(map, test::Tekstgegevens(250));
+    const std::string ingepakt = test::PakIn(map, test::Tekstgegevens(250));
     test::Scriptdialoog dialoog;
     ASSERT_EQ(Uitpakken(dialoog, ingepakt, map / "terug.xaf"), 0);
     const std::vector<std::int32_t> verwacht = {125, 100};
@@ -114,7 +102,7 @@ TEST(Uitpakken, KopWordtGeweigerdVoordatIetsGebeurt) {
     };
     for (const Geval& g : gevallen) {
         test::Werkmap map;
-        const std::string ingepakt = Pak(map, test::Tekstgegevens(5000), g.voorVerzending);
+        const std::string ingepakt = test::PakIn(map, test::Tekstgegevens(5000), g.voorVerzending);
         if (g.afkappen) {
             std::filesystem::resize_file(ingepakt, g.afkappen);
         }
@@ -130,7 +118,7 @@ TEST(Uitpakken, KopWordtGeweigerdVoordatIetsGebeurt) {
 TEST(Uitpakken, BestaandDoelAlleenNaJa) {
     test::Werkmap map;
     const Bytes bron = test::Tekstgegevens(5000);
-    const std::string ingepakt = Pak(map, bron);
+    const std::string ingepakt = test::PakIn(map, bron);
     test::Schrijf(map / "terug.xaf", {1, 2});
 
     test::Scriptdialoog nee;
@@ -162,7 +150,7 @@ TEST(Uitpakken, BeschadigdeOfOnvolledigeStroomIsEenFout) {
     };
     for (const Geval& g : gevallen) {
         test::Werkmap map;
-        const std::string ingepakt = Pak(map, bron);
+        const std::string ingepakt = test::PakIn(map, bron);
         Bytes b = test::Lees(ingepakt);
         if (g.byteVanafEind) {
             b[b.size() - static_cast<std::size_t>(g.byteVanafEind)] ^= 0x55;
@@ -219,7 +207,7 @@ TEST(Uitpakken, StroomDieEenWoordenboekVraagtIsEenFout) {
 TEST(Uitpakken, StukkenWordenOpVolgordeGelezen) {
     test::Werkmap map;
     const Bytes bron = test::Ruis(12 * blokGrootte, 3);  // packs into 13 pieces: xf0 to xf12
-    const std::string ingepakt = Pak(map, bron, false, true);
+    const std::string ingepakt = test::PakIn(map, bron, false, true);
     ASSERT_TRUE(test::Bestaat(map / "boek.pbl.xf12"));
     test::Scriptdialoog dialoog;
     ASSERT_EQ(Uitpakken(dialoog, map / "boek.pbl.xf0", map / "terug.xaf", ".xf%d"), 0);
@@ -243,7 +231,7 @@ TEST(Uitpakken, StukkenWordenOpVolgordeGelezen) {
 TEST(Uitpakken, StukDatNietGeopendKanWordenWordtGenoemd) {
     test::Werkmap map;
     const Bytes bron = test::Ruis(3 * blokGrootte, 4);
-    Pak(map, bron, false, true);
+    test::PakIn(map, bron, false, true);
     std::filesystem::remove(map / "boek.pbl.xf1");
     std::filesystem::create_directory(map / "boek.pbl.xf1");
     test::Scriptdialoog dialoog;
@@ -277,7 +265,7 @@ TEST(Uitpakken, LaatsteStukPreciesEenBlok) {
 TEST(Uitpakken, NaamOpNulZonderPatroonIsEenBestand) {
     test::Werkmap map;
     const Bytes bron = test::Tekstgegevens(7000);
-    const std::string ingepakt = Pak(map, bron);
+    const std::string ingepakt = test::PakIn(map, bron);
     std::filesystem::copy_file(ingepakt, map / "los.xf0");
     test::Schrijf(map / "los.xf1", {1, 2, 3});
     test::Scriptdialoog dialoog;
@@ -288,7 +276,7 @@ TEST(Uitpakken, NaamOpNulZonderPatroonIsEenBestand) {
 TEST(Uitpakken, DoelDatDeBronOfEenStukIsWordtGeweigerd) {
     test::Werkmap map;
     const Bytes bron = test::Ruis(2 * blokGrootte, 5);
-    Pak(map, bron, false, true);
+    test::PakIn(map, bron, false, true);
     const Bytes stuk0 = test::Lees(map / "boek.pbl.xf0");
     const Bytes stuk1 = test::Lees(map / "boek.pbl.xf1");
     for (const char* doel : {"boek.pbl.xf0", "./boek.pbl.xf1"}) {
