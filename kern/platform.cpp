@@ -4,12 +4,15 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <string_view>
+
 #include "bestandsnaam.h"
 
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -36,9 +39,6 @@ int Stat(const std::string& pad, StatRecord& s) {
 int FStat(std::FILE* f, StatRecord& s) {
     return ::fstat(fileno(f), &s);
 }
-bool IsMap(const StatRecord& s) {
-    return S_ISDIR(s.st_mode);
-}
 #endif
 
 void NeemOver(const StatRecord& s, Bestandsstatus& status) {
@@ -49,9 +49,43 @@ void NeemOver(const StatRecord& s, Bestandsstatus& status) {
 
 }  // namespace
 
+#ifdef _WIN32
+
 Bestand OpenBestand(const std::string& pad, const char* modus) {
     return Bestand(std::fopen(pad.c_str(), modus));
 }
+
+#else
+
+namespace {
+
+// Opens without waiting: a pipe with nobody at its other end would otherwise block the
+// open, and a full pipe every write, for good.
+int OpenZonderWachten(const std::string& pad, int vlaggen) {
+    return ::open(pad.c_str(), vlaggen | O_NONBLOCK | O_CLOEXEC, 0666);
+}
+
+}  // namespace
+
+Bestand OpenBestand(const std::string& pad, const char* modus) {
+    if (modus[0] != 'w') {
+        return Bestand(std::fopen(pad.c_str(), modus));
+    }
+    // Regular files ignore the flag; a pipe that fills up makes a write come up short, which
+    // the engines report, instead of stopping them.
+    const bool lezenOok = std::string_view(modus).find('+') != std::string_view::npos;
+    const int fd = OpenZonderWachten(pad, (lezenOok ? O_RDWR : O_WRONLY) | O_CREAT | O_TRUNC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    Bestand bestand(fdopen(fd, modus));
+    if (!bestand) {
+        ::close(fd);
+    }
+    return bestand;
+}
+
+#endif
 
 bool LeesStatus(const std::string& pad, Bestandsstatus& status) {
     StatRecord s{};
@@ -71,6 +105,8 @@ bool LeesStatus(std::FILE* bestand, Bestandsstatus& status) {
     return true;
 }
 
+#ifdef _WIN32
+
 Bestand OpenOmTeLezen(const std::string& pad) {
     Bestand bestand = OpenBestand(pad, "rb");
     StatRecord s{};
@@ -79,6 +115,30 @@ Bestand OpenOmTeLezen(const std::string& pad) {
     }
     return bestand;
 }
+
+#else
+
+// Only regular files: a folder, a pipe that would wait for a writer, or a device that gives
+// bytes without end (/dev/zero) is nothing to pack or unpack.
+Bestand OpenOmTeLezen(const std::string& pad) {
+    const int fd = OpenZonderWachten(pad, O_RDONLY);
+    if (fd < 0) {
+        return nullptr;
+    }
+    StatRecord s{};
+    const int vlaggen = ::fcntl(fd, F_GETFL);
+    std::FILE* f = nullptr;
+    if (::fstat(fd, &s) == 0 && S_ISREG(s.st_mode) && vlaggen != -1 &&
+        ::fcntl(fd, F_SETFL, vlaggen & ~O_NONBLOCK) == 0) {
+        f = fdopen(fd, "rb");
+    }
+    if (!f) {
+        ::close(fd);
+    }
+    return Bestand(f);
+}
+
+#endif
 
 bool BestandBestaat(const std::string& pad) {
     return OpenOmTeLezen(pad) != nullptr;

@@ -15,10 +15,12 @@ struct SluitBestand {
 };
 using Bestand = std::unique_ptr<std::FILE, SluitBestand>;
 
-// Opens a file with a C stream mode ("rb", "wb", "w+b").
+// Opens a file with a C stream mode ("rb", "wb", "w+b"). Writing never waits on a pipe: one
+// without a reader can't be opened, and a full one cuts a write short.
 Bestand OpenBestand(const std::string& pad, const char* modus);
 
-// Opens a file for binary reading; a directory, which Linux would open, gives null.
+// Opens a file for binary reading; a directory, which Linux would open, gives null, and so do
+// a pipe and a device, which could make the reader wait or read without end.
 Bestand OpenOmTeLezen(const std::string& pad);
 
 // Size and times of a file, as its status reports them (the change time is what Windows
@@ -35,7 +37,7 @@ bool LeesStatus(const std::string& pad, Bestandsstatus& status);
 // Status of an open stream; false when it can't be queried.
 bool LeesStatus(std::FILE* bestand, Bestandsstatus& status);
 
-// True only for something that opens for binary reading and is not a directory.
+// True only for something that opens for binary reading and is a plain file.
 bool BestandBestaat(const std::string& pad);
 
 // True when something of that name exists, whether or not it can be read.

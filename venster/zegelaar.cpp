@@ -1,0 +1,4 @@
+// The program's one application object; the platform's WinMain starts it.
+#include "toepassing.h"
+
+CToepassing toepassing;
