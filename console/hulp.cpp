@@ -6,7 +6,7 @@ namespace zegelaar::console {
 void Hulp(std::FILE* uit) {
     std::fputs(
         "Gebruik:\n"
-        "  zegelaar inpakken BRON [DOEL] [--verzending] [--ja | --nee]\n"
+        "  zegelaar inpakken BRON [DOEL] [--verzending] [--ja | --nee] [-j N]\n"
         "  zegelaar uitpakken BRON [DOEL] [--ja | --nee]\n"
         "  zegelaar info BESTAND\n"
         "  zegelaar controleer BESTAND\n"
@@ -27,6 +27,11 @@ void Hulp(std::FILE* uit) {
         "Opties:\n"
         "  --verzending  inpakken voor verzending naar de Tolvaart (zonder .pbl in de naam);\n"
         "                zo'n bestand pakt Zegelaar zelf niet meer uit\n"
+        "  -j N, --threads N\n"
+        "                inpakken met N draden (standaard 1; 0: een per processorkern).\n"
+        "                Met meer dan 1 draad wordt de bron in stukken van 1,4 MB naast\n"
+        "                elkaar gecomprimeerd: sneller, iets groter, en bij elk aantal\n"
+        "                boven 1 byte voor byte hetzelfde bestand\n"
         "  --ja          beantwoord elke vraag met ja (bestaand doel vervangen, knippen)\n"
         "  --nee         beantwoord elke vraag met nee\n"
         "                Zonder --ja of --nee wordt op de terminal gevraagd; is de\n"

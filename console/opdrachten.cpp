@@ -3,6 +3,7 @@
 #include "opdrachten.h"
 
 #include <algorithm>
+#include <thread>
 
 #include "actie.h"
 #include "bestandsnaam.h"
@@ -64,6 +65,11 @@ std::uint64_t AuditfileOmvang(const std::string& ingepakt) {
     return omvang;
 }
 
+// One pack thread per core; 1 where the system does not say.
+unsigned AantalKernen() {
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
 }  // namespace
 
 int Inpakken(const Opdracht& opdracht, const Omgeving& omgeving) {
@@ -78,7 +84,8 @@ int Inpakken(const Opdracht& opdracht, const Omgeving& omgeving) {
     Terminaldialoog dialoog(omgeving.fouten, omgeving.invoer, opdracht.antwoord,
                             omgeving.invoerIsTerminal, voortgang);
     const Actieuitkomst uitkomst =
-        zegelaar::Inpakken(dialoog, opdracht.bron, doel, opdracht.voorVerzending);
+        zegelaar::Inpakken(dialoog, opdracht.bron, doel, opdracht.voorVerzending,
+                           opdracht.draden > 0 ? opdracht.draden : AantalKernen());
     const int code = AfsluitcodeVan(uitkomst);
     if (code == afsluitGelukt) {
         const std::uint64_t omvang = Omvang(doel);

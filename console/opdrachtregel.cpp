@@ -53,6 +53,39 @@ bool ZetOptie(const std::string& optie, Opdracht& opdracht, std::string& fout) {
     return false;
 }
 
+// Reads the thread count of -j or --threads; false when it is not a number in range.
+bool ZetDraden(const std::string& optie, const std::string& waarde, Opdracht& opdracht,
+               std::string& fout) {
+    if (opdracht.soort != Soort::inpakken) {
+        fout = "onbekende optie '" + optie + "'";
+        return false;
+    }
+    unsigned aantal = 0;
+    bool getal = !waarde.empty() && waarde.size() <= 3;
+    for (const char c : waarde) {
+        getal = getal && c >= '0' && c <= '9';
+        aantal = aantal * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (!getal || aantal > meesteDraden) {
+        fout = "'" + optie + "' verwacht een aantal draden van 0 tot en met " +
+               std::to_string(meesteDraden) + ", niet '" + waarde + "'";
+        return false;
+    }
+    opdracht.draden = aantal;
+    return true;
+}
+
+// The option's name and its attached value for -jN and --threads=N, or an empty value.
+std::pair<std::string, std::optional<std::string>> SplitsOptie(const std::string& a) {
+    if (a.rfind("--threads=", 0) == 0) {
+        return {"--threads", a.substr(10)};
+    }
+    if (a.size() > 2 && a.rfind("-j", 0) == 0) {
+        return {"-j", a.substr(2)};
+    }
+    return {a, std::nullopt};
+}
+
 }  // namespace
 
 Ontleed OntleedArgumenten(const std::vector<std::string>& argumenten) {
@@ -85,7 +118,15 @@ Ontleed OntleedArgumenten(const std::vector<std::string>& argumenten) {
             alleenBestanden = true;
         } else if (!alleenBestanden && a.size() > 1 && a[0] == '-') {
             std::string fout;
-            if (!ZetOptie(a, opdracht, fout)) {
+            auto [optie, waarde] = SplitsOptie(a);
+            if (optie == "-j" || optie == "--threads") {
+                if (!waarde && i + 1 == argumenten.size()) {
+                    return Fout("'" + optie + "' heeft een aantal draden nodig");
+                }
+                if (!ZetDraden(optie, waarde ? *waarde : argumenten[++i], opdracht, fout)) {
+                    return Fout(fout);
+                }
+            } else if (!ZetOptie(a, opdracht, fout)) {
                 return Fout(fout);
             }
         } else {

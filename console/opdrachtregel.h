@@ -18,7 +18,12 @@ struct Opdracht {
     std::optional<std::string> doel;
     bool voorVerzending = false;
     Antwoord antwoord = Antwoord::vragen;
+    // Pack threads as given with -j or --threads; 0 means one per core.
+    unsigned draden = 1;
 };
+
+// The most pack threads the command line accepts: each one holds a few blocks of memory.
+inline constexpr unsigned meesteDraden = 64;
 
 // The command, or the Dutch reason why the arguments are not one.
 struct Ontleed {

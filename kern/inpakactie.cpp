@@ -34,7 +34,7 @@ Inpakvoorstel StelInpakkenVoor(const std::string& bron, bool voorVerzending) {
 }
 
 Actieuitkomst Inpakken(Gebruikersdialoog& dialoog, const std::string& gekozenBron,
-                       std::string& gekozenDoel, bool voorVerzending) {
+                       std::string& gekozenDoel, bool voorVerzending, unsigned draden) {
     if (gekozenBron.size() < minimaleNaamlengte) {
         return Geweigerd(dialoog, meldingGeenNaam);
     }
@@ -61,7 +61,7 @@ Actieuitkomst Inpakken(Gebruikersdialoog& dialoog, const std::string& gekozenBro
         VerwijderBestand(doel);
     }
     return {Afloop::uitgevoerd, InpakkenBestand(dialoog, bron, doel, voorVerzending, soort->kenmerk,
-                                                soort->stukPatroon)};
+                                                soort->stukPatroon, draden)};
 }
 
 }  // namespace zegelaar

@@ -21,8 +21,9 @@ Inpakvoorstel StelInpakkenVoor(const std::string& bron, bool voorVerzending);
 
 // "Inpakken": checks the source name, its existence and its kind, refuses a target that is
 // the source, asks before an existing target is replaced (and deletes it on yes), then packs.
-// An empty `gekozenDoel` is settled to the lower-case proposal first.
+// An empty `gekozenDoel` is settled to the lower-case proposal first. `draden` goes to the
+// engine: above 1 it packs on that many worker threads.
 Actieuitkomst Inpakken(Gebruikersdialoog& dialoog, const std::string& gekozenBron,
-                       std::string& gekozenDoel, bool voorVerzending);
+                       std::string& gekozenDoel, bool voorVerzending, unsigned draden = 1);
 
 }  // namespace zegelaar

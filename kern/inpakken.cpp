@@ -11,7 +11,9 @@
 
 #include "blok.h"
 #include "inpakkop.h"
+#include "inpakstappen.h"
 #include "knippen.h"
+#include "parallelinpakken.h"
 #include "platform.h"
 #include "tekst.h"
 #include "toeval.h"
@@ -21,11 +23,6 @@
 namespace zegelaar {
 
 namespace {
-
-constexpr const char* meldingDoelNietOpen = "Doelbestand kan niet geopend worden.";
-constexpr const char* meldingInitFout = "fout bij deflateInit()";
-constexpr const char* meldingCompressieFout = "Fout bij compressie";
-constexpr const char* titelInpakken = "Inpakken Auditfile";
 
 InpakKop VoorlopigeKop(std::string_view kenmerk, bool voorVerzending, const Bestandsstatus& status,
                        Toeval& toeval) {
@@ -66,7 +63,8 @@ bool LegeUitvoer(std::FILE* doel, unsigned char* buffer, z_stream& s) {
 }  // namespace
 
 int InpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const std::string& doel,
-                    bool voorVerzending, std::string_view kenmerk, std::string_view stukPatroon) {
+                    bool voorVerzending, std::string_view kenmerk, std::string_view stukPatroon,
+                    unsigned draden) {
     Toeval toeval(static_cast<std::uint32_t>(std::time(nullptr)));
     Bestandsstatus status;
     const bool statusBekend = LeesStatus(bron, status);
@@ -97,16 +95,24 @@ int InpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const s
         return inpakGeenBuffers;
     }
 
-    Deflatestroom stroom;
-    z_stream& s = stroom.s;
-    s.next_in = invoer.get();
-    s.avail_in = 0;
     const Kopbytes voorlopig = CodeerKop(kop);
     std::memcpy(uitvoer.get(), voorlopig.data(), voorlopig.size());
     std::size_t kopEnVul = voorlopig.size();
     for (std::int32_t i = 0; i < kop.aantalVulbytes; ++i) {
         uitvoer[kopEnVul++] = static_cast<unsigned char>(toeval.Volgende() % 255);
     }
+    const int niveau = voorVerzending ? 9 : 8;
+    if (draden > 1) {
+        const Inpakbegin begin{bronBestand, doelBestand, invoer,        uitvoer,
+                               kopEnVul,    kop,         status.grootte};
+        const int r = InpakkenParallel(dialoog, begin, niveau, draden);
+        return r == inpakGelukt ? KnippenInStukken(dialoog, doel, stukPatroon) : r;
+    }
+
+    Deflatestroom stroom;
+    z_stream& s = stroom.s;
+    s.next_in = invoer.get();
+    s.avail_in = 0;
     s.next_out = uitvoer.get() + kopEnVul;
     s.avail_out = static_cast<uInt>(blokGrootte - kopEnVul);
 
@@ -114,7 +120,7 @@ int InpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const s
     bool eindeBron = false;
     LeesBlok(bronBestand.get(), invoer.get(), s, gelezen, eindeBron);
 
-    if (deflateInit2(&s, voorVerzending ? 9 : 8, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+    if (deflateInit2(&s, niveau, Z_DEFLATED, 15, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
         dialoog.ToonMelding(meldingInitFout);
         return inpakInitFout;
     }
@@ -157,14 +163,8 @@ int InpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const s
         return inpakSchrijfFout;
     }
 
-    kop.adler32 = static_cast<std::uint32_t>(s.adler);
-    kop.totaalIn = static_cast<std::uint32_t>(s.total_in);
-    kop.totaalUit = static_cast<std::uint32_t>(s.total_out);
-    const Kopbytes definitief = CodeerKop(kop);
-    // A header that only reached the stream's buffer is not written: flush and close count too.
-    if (!ZoekPositie(doelBestand.get(), 0) ||
-        !SchrijfAlles(doelBestand.get(), definitief.data(), definitief.size()) ||
-        std::fclose(doelBestand.release()) != 0) {
+    if (!SchrijfDefinitieveKop(doelBestand, kop, static_cast<std::uint32_t>(s.adler), s.total_in,
+                               s.total_out)) {
         dialoog.ToonMelding(meldingSchrijfFout);
         return inpakKopSchrijfFout;
     }

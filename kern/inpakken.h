@@ -26,7 +26,10 @@ enum Inpakresultaat : int {
 // Packs `bron` into `doel` (created or emptied) at level 8, or 9 with the for-sending marks,
 // then offers to cut. The caller has checked that the source exists and may replace the
 // target. Returns after the user closed the last progress window or saw a failure.
+// With more than one thread the source is deflated in independent pieces on worker threads:
+// a different stream from the one-thread engine's, the same for every thread count above one.
 int InpakkenBestand(Gebruikersdialoog& dialoog, const std::string& bron, const std::string& doel,
-                    bool voorVerzending, std::string_view kenmerk, std::string_view stukPatroon);
+                    bool voorVerzending, std::string_view kenmerk, std::string_view stukPatroon,
+                    unsigned draden = 1);
 
 }  // namespace zegelaar
