@@ -18,11 +18,6 @@ constexpr const char* bronFilter =
     "Auditfile financieel (*.xaf, *.adf)|*.adf;*.xaf|Auditfile salaris (*.xas)|*.xas|"
     "Auditfile afrekensystemen (*.xaa)|*.xaa|Auditfile woningcorporaties (*.xaw)|*.xaw||";
 
-struct Doelfilter {
-    const zegelaar::Auditfilesoort* soort;
-    const char* filter;
-};
-
 constexpr Doelfilter doelFilters[] = {
     {&zegelaar::KlassiekFinancieel, "Ingepakte klassieke Auditfile financieel (*.adc)|*.adc||"},
     {&zegelaar::XmlFinancieel, "Ingepakte Auditfile financieel, XML (*.xfc)|*.xfc||"},
@@ -30,15 +25,6 @@ constexpr Doelfilter doelFilters[] = {
     {&zegelaar::Afrekensystemen, "Ingepakte Auditfile afrekensystemen (*.xac)|*.xac||"},
     {&zegelaar::Woningcorporaties, "Ingepakte Auditfile woningcorporaties (*.xwc)|*.xwc||"},
 };
-
-std::string DoelfilterVan(const zegelaar::Auditfilesoort* soort) {
-    for (const Doelfilter& rij : doelFilters) {
-        if (rij.soort == soort) {
-            return rij.filter;
-        }
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -93,7 +79,7 @@ void CDialoogInpakken::OnBladerBron() {
 
 void CDialoogInpakken::OnBladerDoel() {
     CFileDialog bladeren(FALSE, "", GetDlgItemText(IDC_DOEL), bladerVlaggen,
-                         DoelfilterVan(gekozenSoort));
+                         DoelfilterVan(doelFilters, gekozenSoort));
     if (bladeren.DoModal() != IDOK) {
         return;
     }

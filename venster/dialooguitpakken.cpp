@@ -19,11 +19,6 @@ constexpr const char* bronFilter =
     "Ingepakte auditfile afrekensystemen (*.xac)|*.xac;*.xa0|"
     "Ingepakte auditfile woningcorporaties (*.xwc)|*.xwc;*.xw0||";
 
-struct Doelfilter {
-    const zegelaar::Auditfilesoort* soort;
-    const char* filter;
-};
-
 constexpr Doelfilter doelFilters[] = {
     {&zegelaar::KlassiekFinancieel, "Ingepakte klassieke auditfile financieel (*.adf)|*.adf||"},
     {&zegelaar::XmlFinancieel, "Ingepakte auditfile financieel, XML (*.xaf)|*.xaf||"},
@@ -32,15 +27,6 @@ constexpr Doelfilter doelFilters[] = {
     {&zegelaar::Afrekensystemen, "Ingepakte auditfile afrekensystemen (*.xaa)|*.xaa||"},
     {&zegelaar::Woningcorporaties, "Ingepakte auditfile woningcorporaties (*.xaw)|*.xaw||"},
 };
-
-std::string DoelfilterVan(const zegelaar::Auditfilesoort* soort) {
-    for (const Doelfilter& rij : doelFilters) {
-        if (rij.soort == soort) {
-            return rij.filter;
-        }
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -87,7 +73,7 @@ void CDialoogUitpakken::OnBladerBron() {
 
 void CDialoogUitpakken::OnBladerDoel() {
     CFileDialog bladeren(FALSE, "", GetDlgItemText(IDC_DOEL), bladerVlaggen,
-                         DoelfilterVan(gekozenSoort));
+                         DoelfilterVan(doelFilters, gekozenSoort));
     if (bladeren.DoModal() != IDOK) {
         return;
     }

@@ -5,6 +5,16 @@
 #include "platform.h"
 #include "platform/app.h"
 
+std::string DoelfilterVan(std::span<const Doelfilter> filters,
+                          const zegelaar::Auditfilesoort* soort) {
+    for (const Doelfilter& rij : filters) {
+        if (rij.soort == soort) {
+            return rij.filter;
+        }
+    }
+    return {};
+}
+
 void ZetBladerIconen(CDialog& pagina) {
     for (int knop : {IDC_BLADER_BRON, IDC_BLADER_DOEL}) {
         // A shared icon of the small size fits the 14-unit-high buttons; the system frees it.
