@@ -7,18 +7,14 @@
 #include <cstdlib>
 
 #include "controleren.h"
+#include "eis.h"
 #include "pakket.h"
 #include "standaardrun.h"
 
 namespace {
 
 using namespace zegelaar;
-
-void Eis(bool voorwaarde) {
-    if (!voorwaarde) {
-        std::abort();
-    }
-}
+using fuzz::Eis;
 
 }  // namespace
 

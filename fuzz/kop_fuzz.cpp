@@ -6,18 +6,14 @@
 #include <vector>
 
 #include "auditfilesoort.h"
+#include "eis.h"
 #include "inpakkop.h"
 #include "standaardrun.h"
 
 namespace {
 
 using namespace zegelaar;
-
-void Eis(bool voorwaarde) {
-    if (!voorwaarde) {
-        std::abort();
-    }
-}
+using fuzz::Eis;
 
 // The fields that the test reads, taken straight from their offsets.
 bool Aanvaardbaar(const unsigned char* b, std::string_view kenmerk) {

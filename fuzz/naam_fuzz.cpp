@@ -7,17 +7,13 @@
 
 #include "auditfilesoort.h"
 #include "bestandsnaam.h"
+#include "eis.h"
 #include "standaardrun.h"
 
 namespace {
 
 using namespace zegelaar;
-
-void Eis(bool voorwaarde) {
-    if (!voorwaarde) {
-        std::abort();
-    }
-}
+using fuzz::Eis;
 
 bool HeeftSlash(const std::string& tekst) {
     return tekst.find_first_of("\\/") != std::string::npos;

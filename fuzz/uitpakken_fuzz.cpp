@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "auditfilesoort.h"
+#include "eis.h"
 #include "pakket.h"
 #include "standaardrun.h"
 #include "stilledialoog.h"
@@ -15,12 +16,7 @@
 namespace {
 
 using namespace zegelaar;
-
-void Eis(bool voorwaarde) {
-    if (!voorwaarde) {
-        std::abort();
-    }
-}
+using fuzz::Eis;
 
 }  // namespace
 
