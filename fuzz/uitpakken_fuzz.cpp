@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t groo
         return 0;
     }
     const Auditfilesoort& soort = fuzz::VerwerkbareSoort(pakket.keuzes().soort);
-    fuzz::StilleDialoog dialoog;
+    test::StilleDialoog dialoog(true);
     const int resultaat =
         UitpakkenBestand(dialoog, pakket.bron(), pakket.doel(), soort.kenmerk,
                          pakket.keuzes().stukken ? soort.stukPatroon : std::string_view{});

@@ -16,6 +16,7 @@
 #include "auditfilesoort.h"
 #include "inpakken.h"
 #include "inpakkop.h"
+#include "stilledialoog.h"
 #include "uitpakken.h"
 #include "werkmap.h"
 
@@ -23,34 +24,6 @@ namespace zegelaar {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Keeps only the extremes of the positions, so that its own memory does not grow with the
-// number of blocks; answers no to cutting.
-class Meetdialoog : public Gebruikersdialoog, public Voortgangsvenster {
-  public:
-    std::int32_t laagste = 0;
-    std::int32_t hoogste = 0;
-    int meldingen = 0;
-
-    void ToonMelding(const std::string&) override { ++meldingen; }
-    bool VraagJaNee(const std::string&) override { return false; }
-    void ToonFout(const std::string&, const std::string&) override { ++meldingen; }
-    void BeginWachtcursor() override {}
-    void EindigWachtcursor() override {}
-    Voortgangsvenster& Voortgang() override { return *this; }
-    bool Open() override { return true; }
-    void ZetBereik(std::int32_t, std::int32_t) override {}
-    void SetWindowText(const std::string&) override {}
-    void ZetStatus(const std::string&) override {}
-    std::int32_t ZetPositie(std::int32_t positie) override {
-        laagste = std::min(laagste, positie);
-        hoogste = std::max(hoogste, positie);
-        return 0;
-    }
-    void ActiveerSluiten() override {}
-    bool IsSluitenGekozen() override { return true; }
-    void Sluit() override {}
-};
 
 // Exit codes of one measured round trip.
 enum Uitkomst { goed = 0, inpakFout = 1, uitpakFout = 2, positieBuitenBereik = 3, geenKind = 9 };
@@ -67,17 +40,17 @@ Meting RondreisInKind(const std::string& bron, const std::string& ingepakt,
     const auto begin = std::chrono::steady_clock::now();
     const pid_t kind = fork();
     if (kind == 0) {
-        Meetdialoog pak;
+        test::StilleDialoog pak(false);
         if (InpakkenBestand(pak, bron, ingepakt, false, XmlFinancieel.kenmerk,
                             XmlFinancieel.stukPatroon) != 0) {
             _exit(inpakFout);
         }
-        Meetdialoog uit;
+        test::StilleDialoog uit(false);
         if (UitpakkenBestand(uit, ingepakt, terug, XmlFinancieel.kenmerk, "") != 0) {
             _exit(uitpakFout);
         }
-        const bool binnen =
-            pak.laagste >= 0 && pak.hoogste <= 100 && uit.laagste >= 0 && uit.hoogste <= 100;
+        const bool binnen = pak.laagstePositie >= 0 && pak.hoogstePositie <= 100 &&
+                            uit.laagstePositie >= 0 && uit.hoogstePositie <= 100;
         _exit(binnen ? goed : positieBuitenBereik);
     }
     Meting meting;
